@@ -1,0 +1,57 @@
+#include "program.h"
+
+#include "../controls/runtime_error.h"
+#include "../dialog/frm_zw_int_stp.h"
+#include "environment.h"
+
+namespace zw {
+
+std::string RunTimeErrorText(int number, const std::string& description) {
+    return "Run-time error '" + std::to_string(number) + "':\r\n\r\n" + description;
+}
+
+namespace {
+
+// Takes the view's windows away before the form they mirror goes away, on every path.
+struct DetachGuard {
+    FormView& view;
+    ~DetachGuard() { view.Detach(); }
+};
+
+int Run(Platform& platform, const Screen& screen, FormView& view) {
+    frmZWIntStp form(platform, screen, view.GetFrameMetrics(), view.GetTabClientMetrics());
+    DetachGuard guard{view};
+    form.Initialize();
+    view.Attach(form);
+    form.Show();
+    if (form.IsLoaded())
+        view.Run(form);
+    view.Detach();
+    form.Terminate();
+    return 0;
+}
+
+} // namespace
+
+int RunProgram(Platform& platform, const Screen& screen, FormView& view) {
+    int number = 0;
+    std::string description;
+    try {
+        return Run(platform, screen, view);
+    } catch (const RuntimeError& error) {
+        number = error.Number();
+        description = error.what();
+    } catch (const std::bad_alloc&) {
+        number = 7;
+        description = "Out of memory";
+    } catch (const std::exception& error) {
+        number = 51;
+        description = std::string("Internal error: ") + error.what();
+    }
+    // The component goes away with the program, as it would when the run time ends it.
+    ReleaseEnvironment();
+    platform.messageBoxes.Show(RunTimeErrorText(number, description), mb::OKOnly | mb::Critical, ProgramTitle);
+    return 1;
+}
+
+} // namespace zw

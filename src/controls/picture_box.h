@@ -1,0 +1,21 @@
+#pragma once
+#include "control.h"
+
+namespace zw {
+
+// A picture box used as a frame: a container for other controls, drawn without a border.
+class PictureBox : public Control {
+public:
+    PictureBox(Form* form, Control* container, std::string name, int index = NotInArray)
+        : Control(ControlType::PictureBox, form, container, std::move(name), index) {
+        SetTabStop(false);
+    }
+
+    bool HasBorder() const { return border_; }
+    void SetBorder(bool value) { border_ = value; }
+
+private:
+    bool border_ = false;
+};
+
+} // namespace zw

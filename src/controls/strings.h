@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+
+namespace zw {
+
+// The run time's string functions on UTF-8 texts. Lengths and positions count UTF-16 code units, as
+// the run time's own strings do.
+
+// LF and CR, the separators of stored settings, and CR LF, the line break of messages.
+inline const std::string LF = "\n";
+inline const std::string CR = "\r";
+inline const std::string CRLF = "\r\n";
+
+std::u16string ToUtf16(const std::string& utf8);
+std::string ToUtf8(const std::u16string& utf16);
+
+// Leading and trailing spaces removed (spaces only, as the run time's Trim does).
+std::string Trim(const std::string& text);
+// Upper case, for the letters that have one (ASCII, Latin-1, Latin Extended-A, Greek and Cyrillic).
+std::string UCase(const std::string& text);
+int Len(const std::string& text);
+std::string Left(const std::string& text, int length);
+std::string Right(const std::string& text, int length);
+
+} // namespace zw

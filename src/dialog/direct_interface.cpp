@@ -1,0 +1,15 @@
+#include "controls/runtime_error.h"
+#include "dialog/frm_zw_int_stp.h"
+
+// Not built yet: replaced by the real procedures.
+namespace zw {
+void frmZWIntStp::DI_CheckBox1_Click(int16_t) {
+    throw RuntimeError(5, "not built yet");
+}
+void frmZWIntStp::DI_CheckBox1_GotFocus(int16_t) {
+    throw RuntimeError(5, "not built yet");
+}
+void frmZWIntStp::ts_Click() {
+    throw RuntimeError(5, "not built yet");
+}
+} // namespace zw

@@ -1,0 +1,9 @@
+#include "controls/runtime_error.h"
+#include "dialog/frm_zw_int_stp.h"
+
+// Not built yet: replaced by the real procedures.
+namespace zw {
+void frmZWIntStp::CreateControls(const TabClientMetrics&) {
+    throw RuntimeError(5, "not built yet");
+}
+} // namespace zw

@@ -1,0 +1,97 @@
+#pragma once
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/environment_component.h"
+
+namespace zw::test {
+
+// An open database of the fake engine.
+class FakeDatabase : public Database {
+public:
+    explicit FakeDatabase(std::string name) : name_(std::move(name)) {}
+    const std::string& Name() const override { return name_; }
+    bool IsOpen() const override { return open_; }
+    void Close() override;
+    int closeCount = 0;
+
+private:
+    std::string name_;
+    bool open_ = true;
+};
+
+// Databases that exist, by file name, with their passwords. Every open is logged.
+class FakeDatabaseEngine : public DatabaseEngine {
+public:
+    std::map<std::string, std::string> databases; // name -> password
+    std::vector<std::string> opens;               // "name|connect"
+    std::shared_ptr<FakeDatabase> lastOpened;
+
+    DatabaseRef OpenDatabase(const std::string& name, bool exclusive, bool readOnly,
+                             const std::string& connect) override;
+};
+
+// The environment component with everything in memory. Every call is logged by its name (with the
+// arguments that matter) so that tests can check the order of calls; an operation named in failOn throws.
+class FakeEnvironment : public EnvironmentComponent {
+public:
+    std::vector<std::string> log;
+    std::set<std::string> failOn;
+    std::map<std::pair<std::string, std::string>, std::string> settings; // (section, key) -> value
+    std::map<std::pair<uint32_t, std::string>, std::string> registry;    // (root, subkey\valuename) -> value
+    std::set<std::string> files;                                         // paths that CheckFileExists finds
+    std::string stationId = "WS7";
+    std::string password = "secret";
+    std::string loadedFolder; // when not empty, LoadEnvironment moves ProgramFolder here
+    int writeCount = 0;
+
+    bool medMode = false;
+    std::string programFolder;
+    DatabaseRef activeDatabase;
+
+    std::string TransformText(std::string& text) override;
+    void SetInitValue(const std::string& value) override;
+    void InitText(const std::string& text) override;
+    void SetMedMode(bool value) override;
+    bool MedMode() const override;
+    void SetCallerKind(int value) override;
+    void SetProgramFolder(const std::string& folder) override;
+    std::string ProgramFolder() const override;
+    void LoadEnvironment() override;
+    std::string DatabasePassword() const override;
+    void SetActiveDatabase(DatabaseRef database) override;
+    DatabaseRef ActiveDatabase() const override;
+    std::string StationId() override;
+    std::string ReadSetting(const std::string& section, const std::string& key, int kind,
+                            const std::string& defaultValue, int flags1, int flags2) override;
+    void WriteSetting(const std::string& section, const std::string& key, int kind, const std::string& value,
+                      int flags1, int flags2) override;
+    std::string GetField(const std::string& text, const std::string& delimiter, int n, int flags) override;
+    std::string ReadRegistryString(const std::string& subKey, const std::string& valueName, uint32_t rootKey) override;
+    bool CheckFileExists(const std::string& path) override;
+
+    // Sets a registry value for ReadRegistryString.
+    void SetRegistry(uint32_t root, const std::string& subKey, const std::string& valueName, const std::string& value);
+    // The stored X-ray value of this station, or "<missing>".
+    std::string StoredXray() const;
+
+private:
+    void Enter(const std::string& entry, const std::string& operation) const;
+};
+
+// Hands out one FakeEnvironment that the test keeps a pointer to; gEnvironment owns it.
+class FakeEnvironmentFactory : public EnvironmentFactory {
+public:
+    FakeEnvironment* environment = nullptr; // the last one created
+    bool fail = false;
+    // Applied to every new component before it is handed out.
+    std::function<void(FakeEnvironment&)> prepare;
+    std::unique_ptr<EnvironmentComponent> Create() override;
+};
+
+} // namespace zw::test
