@@ -1,9 +1,66 @@
-#include "controls/runtime_error.h"
+// Turns the workstation's stored X-ray and probe settings into the states of the dialog's controls. Every
+// value is set through the controls, so each check runs the same click behaviour as a user's click.
+#include "app/environment.h"
+#include "controls/strings.h"
 #include "dialog/frm_zw_int_stp.h"
+#include "settings/interface_record.h"
 
-// Not built yet: replaced by the real procedures.
 namespace zw {
-void frmZWIntStp::LoadInterfaceSettings() {
-    throw RuntimeError(5, "not built yet");
+
+namespace {
+
+// The Schick rows fill their box from the registry when checked with a blank box. Checking them before the
+// text is set lets the stored text replace that default, even a stored empty text. Every other row gets
+// its text first, so a default is proposed only where the stored text is empty.
+bool ChecksBeforeText(const InterfaceCode& entry) {
+    return entry.control == CodeControl::Bridge && (entry.controlIndex == 2 || entry.controlIndex == 13);
 }
+
+} // namespace
+
+void frmZWIntStp::LoadInterfaceSettings() {
+    EnvironmentComponent& env = Env();
+
+    const std::string xrayKey = XrayKey(env.StationId());
+    const std::string xray = env.ReadSetting(InterfaceSection, xrayKey, SettingKind, DefaultSettingValue, 0, 0) + CR;
+
+    // Both lists start from "None"; in a fresh dialog every box is unchecked, so both click behaviours run
+    // and leave every row cleared and disabled.
+    DI_CheckBox1(0).SetValue(1);
+    CheckBox1(0).SetValue(1);
+
+    int recordNumber = 1;
+    std::string record = env.GetField(xray, CR, recordNumber, 0);
+    while (!record.empty()) {
+        const std::string code = UCase(env.GetField(record, LF, 1, 0));
+        if (const InterfaceCode* entry = FindXrayCode(code)) {
+            ControlArray<CheckBox>& list = entry->control == CodeControl::Device ? DI_CheckBox1 : CheckBox1;
+            if (entry->field2Box < 0) {
+                list(entry->controlIndex).SetValue(1);
+            } else if (ChecksBeforeText(*entry)) {
+                list(entry->controlIndex).SetValue(1);
+                Text1(entry->field2Box).SetText(env.GetField(record, LF, 2, 0));
+            } else {
+                Text1(entry->field2Box).SetText(env.GetField(record, LF, 2, 0));
+                list(entry->controlIndex).SetValue(1);
+            }
+        }
+        ++recordNumber;
+        record = env.GetField(xray, CR, recordNumber, 0);
+    }
+
+    const std::string probeKey = ProbeKey(env.StationId());
+    const std::string probe = env.ReadSetting(InterfaceSection, probeKey, SettingKind, DefaultSettingValue, 0, 0);
+    const std::string probeCode = UCase(env.GetField(probe, LF, 1, 0));
+    if (probeCode == "FLORIDA PROBE") {
+        Prob_Text1(0).SetText(env.GetField(probe, LF, 2, 0));
+        Prob_Option1(1).SetValue(true);
+    } else {
+        Prob_Option1(0).SetValue(true);
+    }
+
+    // The dialog opens on the bridge list.
+    ts->SelectTab(1);
+}
+
 } // namespace zw
