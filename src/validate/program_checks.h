@@ -1,0 +1,48 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace zw {
+
+// What each bridge row of the list (CheckBox1 1 to 15) must pass before the choice is stored, and how
+// its record's second field is made.
+enum class RowField {
+    BoxUntrimmed, // the checked program file's box, read again as the user left it
+    BoxTrimmed,   // the checked program file's path, spaces removed
+    Empty,        // the row has no command line at all
+    Password,     // the row's box holds a password, stored trimmed and never checked
+};
+
+// One accepted file name, with its leading backslash, and the code written when the path ends in it
+// (nullptr: the row's own code).
+struct ProgramEnding {
+    const char* text;
+    const char* code;
+};
+
+struct BridgeRowRule {
+    int row;                            // CheckBox1 index
+    int box;                            // Text1 index, -1 where the row has none
+    const char* code;                   // the row's InterfaceCode; nullptr when the matching ending decides it
+    RowField field;                     //
+    bool upperCased;                    // compare the path's ending in upper case (otherwise exactly)
+    const char* message;                // appended when no ending matches; nullptr for rows without a file check
+    std::vector<ProgramEnding> endings; // tried in this order; empty for rows without a file check
+
+    bool ChecksFile() const { return !endings.empty(); }
+};
+
+// Rows 1 to 15, in row order.
+const std::vector<BridgeRowRule>& BridgeRowRules();
+// The rule of a CheckBox1 index; nullptr for None and for indexes outside the list.
+const BridgeRowRule* FindBridgeRowRule(int row);
+
+// The index in rule.endings of the first ending that the path ends in, or -1. A path shorter than an
+// ending never matches it, because the ending starts with a backslash that a bare file name lacks.
+int MatchProgramEnding(const BridgeRowRule& rule, const std::string& path);
+
+// The code to write for a found file: the row's code, or for a row whose code depends on the file, the
+// matched ending's code; empty when the ending decides and none matched.
+std::string RecordCode(const BridgeRowRule& rule, int matchedEnding);
+
+} // namespace zw
