@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,10 @@ private:
     void PlaceOnScreen();
 
     Platform& platform_;
+    // The single controls (ts, Picture2, Label3); the arrays own their elements.
+    std::vector<std::unique_ptr<Control>> singleControls_;
+
+    friend struct LayoutTestAccess;
 };
 
 } // namespace zw
