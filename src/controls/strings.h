@@ -4,7 +4,8 @@
 namespace zw {
 
 // The run time's string functions on UTF-8 texts. Lengths and positions count UTF-16 code units, as
-// the run time's own strings do.
+// the run time's own strings do. Inside a control's or the form's member functions, write zw::Left and
+// zw::Right: the controls' Left property hides them there.
 
 // LF and CR, the separators of stored settings, and CR LF, the line break of messages.
 inline const std::string LF = "\n";

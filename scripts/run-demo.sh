@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds the program and opens the dialog on a demo product folder (demo/ in the repository), creating the
+# folder and its product database when missing. With a display it opens a real window; without one it runs
+# the program under Xvfb, saves a screenshot and says where. Extra arguments go to the program (e.g. MED).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+scripts/install-deps.sh
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target ZWInterfaceSetup zwsettings
+
+demo=$root/demo
+mkdir -p "$demo"
+export WINEPREFIX=${WINEPREFIX:-$demo/wineprefix}
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export ZELT_STATION=${ZELT_STATION:-DEMO}
+
+cp build/windows/ZWInterfaceSetup.exe build/windows/ZWSettings.exe "$demo/"
+if [ ! -f "$demo/ZELTWIN.MDB" ]; then
+    (cd "$demo" && wine ZWSettings.exe create-database ZELTWIN.MDB)
+    echo "run-demo: created the demo product database $demo/ZELTWIN.MDB"
+fi
+
+if [ -n "${DISPLAY:-}" ]; then
+    (cd "$demo" && wine ZWInterfaceSetup.exe "$@")
+    echo "run-demo: the stored choice for station $ZELT_STATION:"
+    (cd "$demo" && wine ZWSettings.exe list)
+else
+    shot=$demo/screenshot.png
+    scripts/screenshot.sh "$demo/ZWInterfaceSetup.exe" "$shot" "$@"
+    echo "run-demo: no display here; the dialog ran under Xvfb and its screenshot is $shot"
+fi

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Runs the Windows build's tests under Wine: a fresh prefix inside the build tree, set up once with
+# wineboot, then CTest (whose emulator is scripts/wine-run.sh). Run it under an X server (xvfb-run -a).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export WINEPREFIX=$PWD/build/windows/wineprefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+rm -rf "$WINEPREFIX"
+wineboot --init >/dev/null 2>&1
+wineserver -w
+status=0
+ctest --preset windows "$@" || status=$?
+wineserver -k >/dev/null 2>&1 || true
+wineserver -w || true
+exit $status
