@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include "app/program.h"
+#include "fakes/dialog_harness.h"
+
+namespace zw::test {
+namespace {
+
+// A view without windows: Run plays the user's part.
+struct ScriptedView : FormView {
+    FixedFrameMetrics frame{90, 435};
+    Screen screen = Screen::FromPixels(1024, 768, 96, 96);
+    FixedTabMetrics tabs{screen, 2, 24, 4, 4};
+    std::function<void(frmZWIntStp&)> user;
+    std::vector<std::string> log;
+
+    void Attach(frmZWIntStp&) override { log.push_back("attach"); }
+    void Run(frmZWIntStp& form) override {
+        log.push_back("run");
+        if (user)
+            user(form);
+    }
+    void Detach() override { log.push_back("detach"); }
+    const FrameMetrics& GetFrameMetrics() const override { return frame; }
+    const TabClientMetrics& GetTabClientMetrics() const override { return tabs; }
+};
+
+struct ProgramRig {
+    FakePlatform fakes;
+    ScriptedView view;
+    ~ProgramRig() { ReleaseEnvironment(); }
+    int RunIt() { return RunProgram(fakes.platform, view.screen, view); }
+};
+
+struct ProgramTest : ::testing::Test, ProgramRig {};
+
+TEST_F(ProgramTest, NormalRunEndsWithExitCodeZeroAndReleasesTheComponent) {
+    view.user = [](frmZWIntStp& form) { form.Command1(1).UserClick(); };
+    EXPECT_EQ(RunIt(), 0);
+    EXPECT_EQ(view.log, (std::vector<std::string>{"attach", "run", "detach", "detach"}));
+    EXPECT_EQ(gEnvironment, nullptr);
+    EXPECT_TRUE(fakes.messageBoxes.shown.empty());
+}
+
+TEST_F(ProgramTest, FailedDatabaseStartClosesWithoutRunningTheLoop) {
+    fakes.databaseEngine.databases.clear();
+    EXPECT_EQ(RunIt(), 0);
+    EXPECT_EQ(view.log, (std::vector<std::string>{"attach", "detach", "detach"}));
+    ASSERT_EQ(fakes.messageBoxes.shown.size(), 1u);
+    EXPECT_EQ(gEnvironment, nullptr);
+}
+
+TEST_F(ProgramTest, UncaughtFailuresEndWithTheRunTimeErrorBox) {
+    struct Case {
+        const char* name;
+        std::function<void(ProgramRig&)> arrange;
+        std::string text;
+    };
+    const std::vector<Case> cases = {
+        {"component cannot be created", [](ProgramRig& t) { t.fakes.environmentFactory.fail = true; },
+         "Run-time error '429':\r\n\r\nActiveX component can't create object"},
+        {"wrong initialisation",
+         [](ProgramRig& t) {
+             t.fakes.environmentFactory.prepare = [](FakeEnvironment& e) { e.failOn.insert("InitText"); };
+         },
+         "Run-time error '-2147467259':\r\n\r\nThe environment component failed in InitText"},
+        {"reading the settings fails",
+         [](ProgramRig& t) {
+             t.fakes.environmentFactory.prepare = [](FakeEnvironment& e) { e.failOn.insert("ReadSetting"); };
+         },
+         "Run-time error '-2147467259':\r\n\r\nThe environment component failed in ReadSetting"},
+        {"a failure inside an event",
+         [](ProgramRig& t) {
+             t.view.user = [](frmZWIntStp&) { throw RuntimeError(5, "Invalid procedure call or argument"); };
+         },
+         "Run-time error '5':\r\n\r\nInvalid procedure call or argument"},
+    };
+    for (const auto& c : cases) {
+        ProgramRig t;
+        c.arrange(t);
+        EXPECT_EQ(t.RunIt(), 1) << c.name;
+        ASSERT_FALSE(t.fakes.messageBoxes.shown.empty()) << c.name;
+        const auto& box = t.fakes.messageBoxes.shown.back();
+        EXPECT_EQ(box.text, c.text) << c.name;
+        EXPECT_EQ(box.style, mb::OKOnly | mb::Critical);
+        EXPECT_EQ(box.title, "ZELT Windows Interface Setup");
+        EXPECT_EQ(gEnvironment, nullptr) << c.name;
+        if (t.fakes.environmentFactory.environment != nullptr)
+            EXPECT_EQ(t.fakes.environmentFactory.environment->writeCount, 0) << c.name;
+    }
+}
+
+} // namespace
+} // namespace zw::test
