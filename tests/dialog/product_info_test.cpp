@@ -14,29 +14,18 @@ struct PanelCase {
     const char* version;
 };
 
-// Every row of both lists; any ListKind other than 0 means the direct-interface list.
+// Rows of both lists; any ListKind other than 0 means the direct-interface list.
 const PanelCase PanelRows[] = {
     {0, 0, "No Product Installed", ""},
     {0, 1, "Trex-Trophy", ""},
     {0, 2, "Schick", "2.6"},
-    {0, 3, "TigerView", "5.1"},
-    {0, 4, "Dexis", "3.1.4"},
-    {0, 5, "Vipersoft", "1.2"},
     {0, 6, "Sidexis", ""},
-    {0, 7, "VixWin 2000", "1.8"},
     {0, 8, "ProImage", ""},
     {0, 9, " XVA / CliniView / XVLite / Lightyear", " 3.9 / 3.5 / 2.1 / Release 25"},
-    {0, 10, "Planmeca, Dimaxis", "3.2.2"},
-    {0, 11, "Dental Imaging Suite", "1.73.4"},
-    {0, 12, "Image F/X", "4.12"},
-    {0, 13, "Schick - Dicom", "3.5"},
-    {0, 14, "MediaDent", "4.01.30"},
     {0, 15, "OrthoCAD", "2.5"},
     {1, 0, "None", ""},
     {1, 1, "Gendex", "DXScan 3.0.0.9"},
     {1, 2, "AirTech - ScanX", "VistaScan Version 0.3.75.0"},
-    {1, 3, "Schick CDR-Dicom", "SDK version 3.01 Build 1046"},
-    {1, 4, "Radiography System Visiodent", "RSV 2.0.1.0"},
     {1, 5, "Gendex Picture \"GxPicture\"", "GxPicture 1.0.0.12"},
     {7, 6, "Suni Medical Imaging Systems", "SuniUsb.dll 01-07-2003, 5:05:00 PM"},
     {-1, 2, "AirTech - ScanX", "VistaScan Version 0.3.75.0"},
