@@ -1,0 +1,27 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+// What the component asks of the operating system. Each function has a Windows and a POSIX definition
+// (host_system_win32.cpp, host_system_posix.cpp); texts travel as UTF-8 on both.
+namespace zw::host {
+
+// The computer's name; throws RuntimeError when the system cannot tell it.
+std::string ComputerName();
+
+// Fills the buffer from the system's cryptographic random source; throws RuntimeError when it fails.
+void FillRandom(uint8_t* buffer, size_t size);
+
+// The variable's value, or nothing when it is not set (a variable set to the empty text is set).
+std::optional<std::string> EnvironmentVariable(const std::string& name);
+
+// A file-system path from UTF-8 text: Windows paths are wide, so the text must not go through the ANSI
+// code page on its way there.
+inline std::filesystem::path PathFromUtf8(const std::string& text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+} // namespace zw::host

@@ -1,0 +1,31 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sqlite_database.h"
+
+namespace zw {
+
+// The settings table of a product database. Values are kept byte for byte: CR, LF and any UTF-8 come
+// back exactly as written. Section and key match exactly, case included.
+
+std::optional<std::string> ReadStoredSetting(SqliteDatabase& database, const std::string& section,
+                                             const std::string& key);
+
+// Replaces one value in one transaction. The write lock is taken at the start, so two workstations
+// writing at once queue up (for the busy timeout) instead of failing half-way; a failure leaves the old
+// value in place and throws RuntimeError.
+void WriteStoredSetting(SqliteDatabase& database, const std::string& section, const std::string& key,
+                        const std::string& value);
+
+struct StoredSetting {
+    std::string section;
+    std::string key;
+    std::string value;
+};
+
+// Every setting, ordered by section and key.
+std::vector<StoredSetting> ListStoredSettings(SqliteDatabase& database);
+
+} // namespace zw

@@ -1,0 +1,43 @@
+#pragma once
+#include <sqlite3.h>
+
+#include <string>
+#include <string_view>
+
+namespace zw::sqlite {
+
+// Turns a failed SQLite call into the RuntimeError the database engine would raise: the number tells the
+// kind of failure (locked, read-only, not a database...), the description names the file and SQLite's
+// own explanation.
+[[noreturn]] void Fail(sqlite3* connection, int resultCode, const std::string& databaseName);
+
+// Runs statements that return no rows.
+void Execute(sqlite3* connection, const char* sql, const std::string& databaseName);
+
+// One prepared statement, finalised on every path out.
+class Statement {
+public:
+    Statement(sqlite3* connection, const char* sql, const std::string& databaseName);
+    ~Statement();
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    // Texts are bound with their length, so any byte (CR, LF, NUL, any UTF-8) goes in unchanged.
+    void BindText(int index, std::string_view text);
+    void BindBlob(int index, const void* data, size_t size);
+    void BindInt(int index, int64_t value);
+
+    // True while a row is available.
+    bool Step();
+    std::string ColumnText(int column) const;
+    std::string ColumnBlob(int column) const;
+    int64_t ColumnInt(int column) const;
+    int ColumnType(int column) const;
+
+private:
+    sqlite3* connection_;
+    sqlite3_stmt* statement_ = nullptr;
+    std::string databaseName_;
+};
+
+} // namespace zw::sqlite
