@@ -1,6 +1,7 @@
 #include "control.h"
 
 #include "form.h"
+#include "runtime_error.h"
 
 namespace zw {
 
@@ -76,9 +77,26 @@ void Control::SetTag(const std::string& value) {
 }
 
 void Control::SetTabIndex(int value) {
+    if (value < 0)
+        throw RuntimeError(errors::InvalidPropertyValue, "Invalid property value");
     if (tabIndex_ == value)
         return;
+    const int old = tabIndex_;
     tabIndex_ = value;
+    if (old >= 0 && form_ != nullptr) {
+        // Moving up shifts the controls from the new place to the old one down by one, and the reverse.
+        for (Control* other : form_->Controls()) {
+            if (other == this || other->tabIndex_ < 0)
+                continue;
+            if (value < old && other->tabIndex_ >= value && other->tabIndex_ < old) {
+                ++other->tabIndex_;
+                other->Changed(Property::TabIndex);
+            } else if (value > old && other->tabIndex_ > old && other->tabIndex_ <= value) {
+                --other->tabIndex_;
+                other->Changed(Property::TabIndex);
+            }
+        }
+    }
     Changed(Property::TabIndex);
 }
 

@@ -56,6 +56,8 @@ public:
     const std::string& Tag() const { return tag_; }
     void SetTag(const std::string& value);
 
+    // The keyboard order within the whole form; -1 until it is first set. Tab indexes stay unique: moving
+    // a control to another index shifts the controls in between by one, as the run time does.
     int TabIndex() const { return tabIndex_; }
     void SetTabIndex(int value);
     bool TabStop() const { return tabStop_; }
@@ -94,7 +96,7 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     std::string tag_;
-    int tabIndex_ = 0;
+    int tabIndex_ = -1;
     bool tabStop_ = true;
     long zStamp_ = 0;
     Font font_;
