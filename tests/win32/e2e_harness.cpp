@@ -293,9 +293,12 @@ RegistryValue::~RegistryValue() {
     }
 }
 
-ScopedFile::ScopedFile(std::wstring path, const std::string& content)
+ScopedFile::ScopedFile(std::wstring path, const std::optional<std::string>& content)
     : path_(std::move(path)), previous_(ReadTextFile(path_)) {
-    WriteTextFile(path_, content);
+    if (content)
+        WriteTextFile(path_, *content);
+    else
+        DeleteFileW(path_.c_str());
 }
 
 ScopedFile::~ScopedFile() {

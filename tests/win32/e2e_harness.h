@@ -156,10 +156,10 @@ public:
     HWND WaitForDialog(Clock::duration timeout = StartTimeout);
     // The program's top-level windows of class #32770 (dialog boxes), visible ones only.
     std::vector<HWND> DialogBoxes() const;
-    // The first visible message box titled "ZELT Windows Interface Setup", waited for.
-    std::optional<Box> WaitForMessageBox(Clock::duration timeout = StateTimeout);
-    // A visible dialog box of the program other than its message boxes (the shell's folder browser).
-    HWND WaitForOtherDialogBox(Clock::duration timeout = StateTimeout);
+    // The first visible message box with that title, waited for.
+    std::optional<Box> WaitForMessageBox(const std::wstring& title = BoxTitle, Clock::duration timeout = StateTimeout);
+    // The shell's folder browser (a dialog box holding a folder tree), waited for; null when none came.
+    HWND WaitForFolderBrowser(Clock::duration timeout = StateTimeout);
     // Texts of every message box up now: for failure messages when something unexpected is on screen.
     std::string DescribeOpenBoxes() const;
 
@@ -179,8 +179,8 @@ public:
     bool IsEnabled(int id) const;
     // Asks the dialog to close, as the title bar's close button does.
     void PostClose() const;
-    // A key pressed and released in the focused control of the dialog.
-    void PressKey(int id, WPARAM key) const;
+    // A key pressed and released in the control that has the keyboard focus in the program.
+    void PressKey(WPARAM key) const;
 
 private:
     HWND Dialog() const;
@@ -205,10 +205,10 @@ private:
     std::wstring createdFrom_; // the topmost key this value created, deleted afterwards
 };
 
-// A file written for one test (any existing file of that name kept aside) and restored afterwards.
+// A file written (or, without content, removed) for one test and put back as it was afterwards.
 class ScopedFile {
 public:
-    ScopedFile(std::wstring path, const std::string& content);
+    ScopedFile(std::wstring path, const std::optional<std::string>& content);
     ~ScopedFile();
     ScopedFile(const ScopedFile&) = delete;
     ScopedFile& operator=(const ScopedFile&) = delete;
@@ -217,6 +217,44 @@ private:
     std::wstring path_;
     std::optional<std::string> previous_;
 };
+
+// Control ids of the dialog's native controls, by model name and index.
+namespace ids {
+constexpr int CheckBox1(int i) {
+    return 1000 + i;
+}
+constexpr int Text1(int i) {
+    return 1100 + i;
+}
+constexpr int Command1(int i) {
+    return 1200 + i;
+}
+constexpr int Label1(int i) {
+    return 1300 + i;
+}
+constexpr int DI_CheckBox1(int i) {
+    return 1400 + i;
+}
+constexpr int Label2(int i) {
+    return 1500 + i;
+}
+constexpr int Label4(int i) {
+    return 1600 + i;
+}
+constexpr int Prob_Option1(int i) {
+    return 1700 + i;
+}
+constexpr int Prob_Text1 = 1710;
+constexpr int Prob_Command1 = 1720;
+constexpr int Picture1(int i) {
+    return 1800 + i;
+}
+constexpr int Picture2 = 1810;
+constexpr int ts = 1900;
+constexpr int Label3 = 1950;
+constexpr int OK = 1200;
+constexpr int Cancel = 1201;
+} // namespace ids
 
 // The Windows folder of the prefix (C:\windows).
 std::wstring WindowsFolder();

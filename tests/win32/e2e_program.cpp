@@ -1,8 +1,10 @@
 // The started program and its windows, reached from the test process the way any outside tool reaches
 // another program's windows: by process id, caption, class and control id.
-#include <stdexcept>
-
 #include "e2e_harness.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
 
 namespace zw::e2e {
 
@@ -169,12 +171,12 @@ std::vector<HWND> RunningProgram::DialogBoxes() const {
     return boxes;
 }
 
-std::optional<Box> RunningProgram::WaitForMessageBox(Clock::duration timeout) {
+std::optional<Box> RunningProgram::WaitForMessageBox(const std::wstring& title, Clock::duration timeout) {
     HWND found = nullptr;
     WaitUntil(
         [&] {
             for (HWND box : DialogBoxes())
-                if (TextOf(box) == BoxTitle && GetDlgItem(box, 0xFFFF) != nullptr) {
+                if (TextOf(box) == title && GetDlgItem(box, 0xFFFF) != nullptr) {
                     found = box;
                     return true;
                 }
@@ -186,12 +188,12 @@ std::optional<Box> RunningProgram::WaitForMessageBox(Clock::duration timeout) {
     return Box(found);
 }
 
-HWND RunningProgram::WaitForOtherDialogBox(Clock::duration timeout) {
+HWND RunningProgram::WaitForFolderBrowser(Clock::duration timeout) {
     HWND found = nullptr;
     WaitUntil(
         [&] {
             for (HWND box : DialogBoxes())
-                if (TextOf(box) != BoxTitle) {
+                if (FindWindowExW(box, nullptr, WC_TREEVIEWW, nullptr) != nullptr) {
                     found = box;
                     return true;
                 }
@@ -261,8 +263,12 @@ void RunningProgram::PostClose() const {
     PostMessageW(Dialog(), WM_CLOSE, 0, 0);
 }
 
-void RunningProgram::PressKey(int id, WPARAM key) const {
-    HWND control = RequireControl(id);
+void RunningProgram::PressKey(WPARAM key) const {
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    if (!GetGUIThreadInfo(info_.dwThreadId, &gui) || gui.hwndFocus == nullptr)
+        throw std::runtime_error("no control of the program has the keyboard focus");
+    HWND control = gui.hwndFocus;
     const UINT scan = MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC);
     PostMessageW(control, WM_KEYDOWN, key, 1 | (static_cast<LPARAM>(scan) << 16));
     PostMessageW(control, WM_KEYUP, key, 1 | (static_cast<LPARAM>(scan) << 16) | (3LL << 30));
