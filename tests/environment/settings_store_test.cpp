@@ -158,12 +158,5 @@ TEST_F(EnvSettingsStore, ReadOnlyDatabaseRefusesWrites) {
     EXPECT_EQ(ReadStoredSetting(*readOnly, "INTERFACE", "XRAYWS7"), "old");
 }
 
-TEST_F(EnvSettingsStore, ClosedDatabaseCannotBeUsed) {
-    auto database = Open();
-    database->Close();
-    EXPECT_THROW(ReadStoredSetting(*database, "INTERFACE", "X"), RuntimeError);
-    EXPECT_THROW(WriteStoredSetting(*database, "INTERFACE", "X", "v"), RuntimeError);
-}
-
 } // namespace
 } // namespace zw

@@ -102,24 +102,6 @@ TEST_F(EnvSettingsTool, PasswordComesFromTheOptionTheEnvironmentOrTheProduct) {
     EXPECT_NE(RunTool({"--database", second, "--password", "ZeltWin#Db1", "list"}).code, 0);
 }
 
-TEST_F(EnvSettingsTool, FailuresNameTheProblemAndCreateNothing) {
-    const ToolRun missing = RunTool({"--database", database, "get", "INTERFACE", "XRAY"});
-    EXPECT_EQ(missing.code, toolexit::Failure);
-    EXPECT_NE(missing.err.find(database), std::string::npos) << missing.err;
-    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "ZELTWIN.MDB"));
-
-    const ToolRun written = RunTool({"--database", database, "set", "INTERFACE", "XRAY"}, "NONE\n");
-    EXPECT_EQ(written.code, toolexit::Failure);
-    EXPECT_FALSE(std::filesystem::exists(folder.Path() / "ZELTWIN.MDB"));
-
-    envtest::WriteFile(database, "not a database at all");
-    const ToolRun foreign = RunTool({"--database", database, "list"});
-    EXPECT_EQ(foreign.code, toolexit::Failure);
-    EXPECT_NE(foreign.err.find("3343"), std::string::npos) << foreign.err;
-    EXPECT_EQ(RunTool({"create-database", database}).code, toolexit::Failure);
-    EXPECT_EQ(envtest::ReadFile(database), "not a database at all");
-}
-
 TEST(EnvSettingsToolListing, EscapesWhatWouldBreakALine) {
     const std::pair<std::string, std::string> cases[] = {
         {"NONE\n\n\r", "NONE\\n\\n\\r"},
@@ -137,23 +119,21 @@ TEST(EnvSettingsToolListing, EscapesWhatWouldBreakALine) {
 class EnvSettingsToolProcess : public ::testing::Test {
 protected:
     void SetUp() override {
+#ifdef _WIN32
+        GTEST_SKIP() << "the Windows tool is run as a process by the end-to-end tests";
+#endif
         const char* tool = std::getenv("ZW_SETTINGS_TOOL");
         if (tool == nullptr || *tool == '\0')
             GTEST_SKIP() << "ZW_SETTINGS_TOOL does not name the built settings tool (CTest sets it)";
         toolPath = tool;
-#ifdef _WIN32
-        // CTest hands over the build machine's path; under Wine that machine's root is drive Z:.
-        if (toolPath.front() == '/') {
-            for (char& c : toolPath)
-                if (c == '/')
-                    c = '\\';
-            toolPath = "Z:" + toolPath;
-        }
-#endif
     }
 
     envtest::ProcessResult Run(const std::vector<std::string>& args, const std::string& input = {}) {
+#ifdef _WIN32
+        return {};
+#else
         return envtest::RunProcess(toolPath, args, input, folder.File(""));
+#endif
     }
 
     std::string toolPath;
@@ -192,9 +172,11 @@ TEST_F(EnvSettingsToolProcess, FailuresEndWithAMessageAndANonZeroCode) {
     const auto missing = Run({"get", "INTERFACE", "XRAYWS7"});
     EXPECT_EQ(missing.exitCode, toolexit::Failure);
     EXPECT_NE(missing.err.find("ZELTWIN.MDB"), std::string::npos) << missing.err;
+    EXPECT_EQ(Run({"set", "INTERFACE", "XRAYWS7"}, "NONE\n").exitCode, toolexit::Failure);
     EXPECT_FALSE(std::filesystem::exists(folder.Path() / "ZELTWIN.MDB"));
 
     ASSERT_EQ(Run({"create-database", "ZELTWIN.MDB", "--password", "right"}).exitCode, 0);
+    EXPECT_EQ(Run({"create-database", "ZELTWIN.MDB", "--password", "other"}).exitCode, toolexit::Failure);
     const auto wrong = Run({"--password", "wrong", "list"});
     EXPECT_EQ(wrong.exitCode, toolexit::Failure);
     EXPECT_NE(wrong.err.find("password"), std::string::npos) << wrong.err;

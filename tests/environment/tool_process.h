@@ -10,7 +10,8 @@ struct ProcessResult {
     std::string err;
 };
 
-// Runs a program with the arguments, the input as its standard input, and collects what it writes.
+// Runs a program (POSIX builds; under Windows the end-to-end tests drive the tool) with the arguments, the input as its
+// standard input, and collects what it writes.
 ProcessResult RunProcess(const std::string& program, const std::vector<std::string>& args, const std::string& input,
                          const std::string& workFolder);
 
