@@ -132,7 +132,6 @@ TEST(Win32Profile, PrivateProfileStringReadsTheValueOrTheDefault) {
         {"imagemgt", "MainFile", "", 2048, "C:\\ProImage\\Main.exe"},
         {"IMAGEMGT", "mainfile", "", 2048, "C:\\ProImage\\Main.exe"},
         {"imagemgt", "Empty", "", 2048, ""},
-        {"imagemgt", "Missing", "", 2048, ""},
         {"imagemgt", "Missing", "dflt", 2048, "dflt"},
         {"other", "MainFile", "", 2048, ""},
         // The value cut to the buffer, its last character kept for the NUL.
@@ -145,14 +144,6 @@ TEST(Win32Profile, PrivateProfileStringReadsTheValueOrTheDefault) {
         EXPECT_EQ(buffer, c.value) << c.section << "/" << c.key;
         EXPECT_EQ(count, c.value.size()) << c.section << "/" << c.key;
     }
-}
-
-TEST(Win32Profile, PrivateProfileStringOfAMissingFileGivesTheDefault) {
-    Win32Profile profile;
-    std::string buffer;
-    EXPECT_EQ(profile.GetPrivateProfileStringA("imagemgt", "MainFile", "", buffer, 2048, "C:\\no\\such\\Dentx.ini"),
-              0u);
-    EXPECT_EQ(buffer, "");
 }
 
 } // namespace
