@@ -1,0 +1,54 @@
+// The program's entry point: the real Windows behind the dialog's platform interfaces, the environment
+// component stand-in, and the dialog's windows at the screen's DPI.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include "../../app/program.h"
+#include "../../environment/environment_stand_in.h"
+#include "../../environment/sqlite_database.h"
+#include "../platform_message_boxes.h"
+#include "../platform_process.h"
+#include "../platform_profile.h"
+#include "../platform_shell.h"
+#include "../view_dpi.h"
+#include "../view_form_view.h"
+
+namespace {
+
+// COM for the shell's folder browser, for as long as the program runs.
+struct ComApartment {
+    const bool initialised = SUCCEEDED(CoInitialize(nullptr));
+    ~ComApartment() {
+        if (initialised)
+            CoUninitialize();
+    }
+};
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    zw::view::EnablePerMonitorAwareness();
+
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    ComApartment com;
+
+    zw::StandInFactory environmentFactory;
+    zw::SqliteDatabaseEngine databaseEngine;
+    zw::Win32MessageBoxes messageBoxes;
+    zw::Win32Shell shell;
+    zw::Win32Profile profile;
+    zw::Win32Process process;
+    zw::Platform platform{environmentFactory, databaseEngine, messageBoxes, shell, profile, process};
+
+    const int dpi = zw::view::LayoutDpi();
+    const zw::Screen screen = zw::view::PrimaryScreen(dpi);
+    zw::Win32FormView view(dpi);
+    // Message boxes belong to the dialog while it has a window; the run-time error box after it is gone
+    // stands alone.
+    view.onFormWindow = [&messageBoxes](HWND window) { messageBoxes.SetOwner(window); };
+
+    return zw::RunProgram(platform, screen, view);
+}
