@@ -122,7 +122,6 @@ LONG StyleOf(HWND window);
 class Box {
 public:
     explicit Box(HWND box) : box_(box) {}
-    HWND Handle() const { return box_; }
     std::wstring Title() const { return TextOf(box_); }
     // The box's message (the static with id 0xFFFF).
     std::wstring Text() const;
@@ -187,7 +186,7 @@ private:
     HWND RequireControl(int id) const;
 
     PROCESS_INFORMATION info_{};
-    mutable HWND dialog_ = nullptr;
+    HWND dialog_ = nullptr;
 };
 
 // A registry value written for one test and removed again (with any key it had to create) afterwards.
