@@ -6,7 +6,6 @@
 #include <cmath>
 #include <memory>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 #include "controls/check_box.h"
@@ -56,13 +55,14 @@ public:
         for (auto [control, index] : order)
             control->SetTabIndex(index);
 
-        boxA->Click = [this] { events.push_back("boxA.Click"); };
-        boxB->Click = [this] { events.push_back("boxB.Click"); };
-        boxA->GotFocus = [this] { events.push_back("boxA.GotFocus"); };
-        boxB->GotFocus = [this] { events.push_back("boxB.GotFocus"); };
-        option0->Click = [this] { events.push_back("option0.Click"); };
-        option1->Click = [this] { events.push_back("option1.Click"); };
-        ok->Click = [this] { events.push_back("ok.Click"); };
+        auto record = [this](const char* what) { return [this, what] { events.push_back(what); }; };
+        boxA->Click = record("boxA.Click");
+        boxB->Click = record("boxB.Click");
+        boxA->GotFocus = record("boxA.GotFocus");
+        boxB->GotFocus = record("boxB.GotFocus");
+        option0->Click = record("option0.Click");
+        option1->Click = record("option1.Click");
+        ok->Click = record("ok.Click");
         cancel->Click = [this] {
             events.push_back("cancel.Click");
             Unload(UnloadMode::FormCode);
@@ -100,12 +100,9 @@ private:
            const char* caption = nullptr) {
         auto control = std::make_unique<T>(this, container, name, index);
         control->Move(left, top, width, height);
-        if constexpr (std::is_same_v<T, TextBox>) {
-            (void)caption;
-        } else if constexpr (!std::is_same_v<T, TabStrip> && !std::is_same_v<T, PictureBox>) {
+        if constexpr (requires { control->SetCaption(""); })
             if (caption != nullptr)
                 control->SetCaption(caption);
-        }
         T* raw = control.get();
         owned_.push_back(std::move(control));
         return raw;
