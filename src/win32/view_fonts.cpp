@@ -11,18 +11,18 @@ HFONT FontCache::Get(const Font& font, int dpi) {
     if (auto it = fonts_.find(key); it != fonts_.end())
         return it->second;
 
-    LOGFONTW spec{};
-    spec.lfHeight = height;
-    spec.lfWeight = font.weight;
-    spec.lfCharSet = static_cast<BYTE>(font.charset);
-    spec.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    spec.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    spec.lfQuality = DEFAULT_QUALITY;
-    spec.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
+    LOGFONTW request{};
+    request.lfHeight = height;
+    request.lfWeight = font.weight;
+    request.lfCharSet = static_cast<BYTE>(font.charset);
+    request.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    request.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    request.lfQuality = DEFAULT_QUALITY;
+    request.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
     const std::wstring face = view::Wide(font.name);
-    lstrcpynW(spec.lfFaceName, face.c_str(), LF_FACESIZE);
+    lstrcpynW(request.lfFaceName, face.c_str(), LF_FACESIZE);
 
-    HFONT handle = CreateFontIndirectW(&spec);
+    HFONT handle = CreateFontIndirectW(&request);
     if (handle == nullptr)
         handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     else

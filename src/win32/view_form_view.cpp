@@ -15,7 +15,7 @@
 #include "../dialog/frm_zw_int_stp.h"
 #include "view_dpi.h"
 #include "view_geometry.h"
-#include "view_native_spec.h"
+#include "view_native_kind.h"
 #include "view_text.h"
 
 namespace zw {
@@ -161,12 +161,12 @@ HWND Win32FormView::CreateNative(Control& control) {
     Control* container = control.Container();
     HWND parent = container == nullptr || container == form_ ? formWindow_ : CreateNative(*container);
 
-    const view::NativeSpec spec = view::SpecFor(control);
+    const view::NativeKind kind = view::KindFor(control);
     const int id = view::DesignedControlId(control.Name(), control.Index()).value_or(NextFreeId());
     const std::wstring text = control.Type() == ControlType::TabStrip ? L"" : view::Wide(control.DisplayText());
 
     ++applying_;
-    HWND window = CreateWindowExW(spec.exStyle, spec.className, text.c_str(), spec.style,
+    HWND window = CreateWindowExW(kind.exStyle, kind.className, text.c_str(), kind.style,
                                   scaling_.PixelsX(control.Left()), scaling_.PixelsY(control.Top()),
                                   scaling_.PixelsX(control.Width()), scaling_.PixelsY(control.Height()), parent,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), this);

@@ -3,7 +3,7 @@
 
 #include "controls/runtime_error.h"
 #include "view_test_form.h"
-#include "win32/view_native_spec.h"
+#include "win32/view_native_kind.h"
 #include "win32/view_window_util.h"
 
 namespace zw::test {

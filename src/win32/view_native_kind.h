@@ -17,11 +17,11 @@ inline constexpr DWORD FormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT |
 
 // What native window stands for a model control: its class, styles and extended styles, as the control's
 // kind and current state (visible, enabled, password character, alignment, border) ask for.
-struct NativeSpec {
+struct NativeKind {
     const wchar_t* className;
     DWORD style;
     DWORD exStyle;
 };
-NativeSpec SpecFor(const Control& control);
+NativeKind KindFor(const Control& control);
 
 } // namespace zw::view

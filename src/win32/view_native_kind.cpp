@@ -1,4 +1,4 @@
-#include "view_native_spec.h"
+#include "view_native_kind.h"
 
 #include <commctrl.h>
 
@@ -24,7 +24,7 @@ DWORD StaticAlignment(const Label& label) {
 
 } // namespace
 
-NativeSpec SpecFor(const Control& control) {
+NativeKind KindFor(const Control& control) {
     // Siblings overlap (the frames lie over the tab strip): each child clips the ones in front of it.
     DWORD common = WS_CHILD | WS_CLIPSIBLINGS;
     if (control.Visible())
