@@ -7,9 +7,11 @@ need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 for pkg in g++ cmake make libgtest-dev googletest libsqlite3-dev g++-mingw-w64-x86-64-posix \
            gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xauth x11-apps \
-           imagemagick xdotool npm openssl; do
+           imagemagick xdotool openssl; do
     have_pkg "$pkg" || need+=("$pkg")
 done
+# npm may come with a Node.js of another origin; only a machine without it needs Debian's.
+command -v npm >/dev/null 2>&1 || need+=(npm)
 
 if [ ${#need[@]} -gt 0 ]; then
     echo "install-deps: installing ${need[*]}"
