@@ -19,6 +19,7 @@ export ZELT_STATION=${ZELT_STATION:-DEMO}
 
 cp build/windows/ZWInterfaceSetup.exe build/windows/ZWSettings.exe "$demo/"
 if [ ! -f "$demo/ZELTWIN.MDB" ]; then
+    [ -f "$WINEPREFIX/system.reg" ] || { xvfb-run -a wineboot --init >/dev/null 2>&1; wineserver -w; }
     (cd "$demo" && wine ZWSettings.exe create-database ZELTWIN.MDB)
     echo "run-demo: created the demo product database $demo/ZELTWIN.MDB"
 fi
@@ -29,6 +30,14 @@ if [ -n "${DISPLAY:-}" ]; then
     (cd "$demo" && wine ZWSettings.exe list)
 else
     shot=$demo/screenshot.png
-    scripts/screenshot.sh "$demo/ZWInterfaceSetup.exe" "$shot" "$@"
+    options=()
+    for arg in "$@"; do
+        case "${arg^^}" in
+        MED) options+=(--med) ;;
+        *) echo "run-demo: without a display only MED can be passed on; ignoring $arg" >&2 ;;
+        esac
+    done
+    [ -n "${ZW_DPI:-}" ] && options+=(--dpi "$ZW_DPI")
+    scripts/screenshot.sh "${options[@]}" "$demo/ZWInterfaceSetup.exe" "$demo" "$shot"
     echo "run-demo: no display here; the dialog ran under Xvfb and its screenshot is $shot"
 fi
