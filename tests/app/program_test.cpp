@@ -59,11 +59,6 @@ TEST_F(ProgramTest, UncaughtFailuresEndWithTheRunTimeErrorBox) {
     const std::vector<Case> cases = {
         {"component cannot be created", [](ProgramRig& t) { t.fakes.environmentFactory.fail = true; },
          "Run-time error '429':\r\n\r\nActiveX component can't create object"},
-        {"wrong initialisation",
-         [](ProgramRig& t) {
-             t.fakes.environmentFactory.prepare = [](FakeEnvironment& e) { e.failOn.insert("InitText"); };
-         },
-         "Run-time error '-2147467259':\r\n\r\nThe environment component failed in InitText"},
         {"reading the settings fails",
          [](ProgramRig& t) {
              t.fakes.environmentFactory.prepare = [](FakeEnvironment& e) { e.failOn.insert("ReadSetting"); };
