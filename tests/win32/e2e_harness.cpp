@@ -1,6 +1,6 @@
-// The parts of the harness outside the program's windows: paths, folders and files, the registry, and the
-// settings tool.
 #include "e2e_harness.h"
+
+#include <commctrl.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,332 +11,258 @@ namespace zw::e2e {
 
 namespace {
 
-std::string LastError(const std::string& what) {
-    return what + " failed (error " + std::to_string(GetLastError()) + ")";
-}
-
-// Quotes one argument so that the C run time's splitting gives it back unchanged.
-std::wstring QuoteArgument(const std::wstring& argument) {
-    if (!argument.empty() && argument.find_first_of(L" \t\"") == std::wstring::npos)
-        return argument;
-    std::wstring quoted = L"\"";
-    size_t backslashes = 0;
-    for (wchar_t c : argument) {
-        if (c == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        if (c == L'"')
-            quoted.append(backslashes * 2 + 1, L'\\');
-        else
-            quoted.append(backslashes, L'\\');
-        backslashes = 0;
-        quoted += c;
-    }
-    quoted.append(backslashes * 2, L'\\');
-    return quoted + L"\"";
-}
-
-struct HandleCloser {
-    void operator()(HANDLE handle) const {
-        if (handle != nullptr && handle != INVALID_HANDLE_VALUE)
-            CloseHandle(handle);
+// What every started program finds: the workstation E2E, the product's own database password (as at a
+// practice) and, under Wine, unmanaged windows. Under Xvfb there is no window manager, and Wine's X11 driver
+// would wait up to two seconds for one each time a managed window goes away.
+class Surroundings : public ::testing::Environment {
+    void SetUp() override {
+        SetEnvironmentVariableW(L"ZELT_STATION", L"E2E");
+        SetEnvironmentVariableW(L"ZELT_DB_PASSWORD", nullptr);
+        if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr)
+            RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\X11 Driver", L"Managed", REG_SZ, L"N", 4);
     }
 };
-using Handle = std::unique_ptr<void, HandleCloser>;
+const auto* const registered = ::testing::AddGlobalTestEnvironment(new Surroundings);
 
-std::string ReadAll(HANDLE pipe) {
-    std::string text;
-    char chunk[4096];
-    DWORD read = 0;
-    while (::ReadFile(pipe, chunk, sizeof chunk, &read, nullptr) && read > 0)
-        text.append(chunk, read);
-    return text;
+// CTest names the programs under test as paths of the machine Wine runs on: "/x/y" is Z:\x\y.
+std::wstring PathFromEnvironment(const wchar_t* name) {
+    const wchar_t* value = _wgetenv(name);
+    if (value == nullptr || *value == L'\0')
+        throw std::runtime_error(Narrow(name) + " must name the file (see docs/testing.md)");
+    std::wstring path = value;
+    if (path.size() > 1 && path[1] == L':')
+        return path;
+    for (wchar_t& c : path)
+        c = c == L'/' ? L'\\' : c;
+    return L"Z:" + path;
 }
 
-bool KeyExists(HKEY root, const std::wstring& subKey) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(root, subKey.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
+bool IsDialogBox(HWND window) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    return std::wstring(name) == L"#32770";
+}
+
+HANDLE OpenShared(const std::wstring& path, DWORD access, DWORD disposition) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    return CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, disposition, 0, nullptr);
 }
 
 } // namespace
 
-std::wstring Widen(std::string_view utf8) {
-    if (utf8.empty())
-        return {};
-    const int size = static_cast<int>(utf8.size());
-    std::wstring wide(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0)), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), static_cast<int>(wide.size()));
-    return wide;
+LRESULT SendOrFail(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, 10000, &result))
+        throw std::runtime_error("the program did not answer message " + std::to_string(message));
+    return static_cast<LRESULT>(result);
 }
 
-std::string Narrow(std::wstring_view utf16) {
-    if (utf16.empty())
-        return {};
-    const int size = static_cast<int>(utf16.size());
-    const int length = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, narrow.data(), length, nullptr, nullptr);
+std::string Narrow(const std::wstring& utf16) {
+    std::string narrow(utf16.size() * 3, '\0');
+    narrow.resize(WideCharToMultiByte(CP_UTF8, 0, utf16.data(), int(utf16.size()), narrow.data(), int(narrow.size()),
+                                      nullptr, nullptr));
     return narrow;
 }
 
-std::wstring WindowsPathFromUnix(std::string_view unixPath) {
-    std::wstring path = Widen(unixPath);
-    // Already a Windows path (a build on Windows itself hands those over).
-    if (path.size() >= 2 && path[1] == L':')
-        return path;
-    for (wchar_t& c : path)
-        if (c == L'/')
-            c = L'\\';
-    return L"Z:" + path;
-}
-
-std::wstring PathFromEnvironment(const char* name) {
-    const char* value = std::getenv(name);
-    if (value == nullptr || *value == '\0')
-        throw std::runtime_error(std::string("the environment variable ") + name +
-                                 " must name the file (CTest sets it; see docs/testing.md)");
-    return WindowsPathFromUnix(value);
-}
-
-bool WaitUntil(const std::function<bool()>& condition, Clock::duration timeout) {
-    const auto deadline = Clock::now() + timeout;
-    for (;;) {
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    for (const auto deadline = std::chrono::steady_clock::now() + timeout;;) {
         if (condition())
             return true;
-        if (Clock::now() >= deadline)
+        if (std::chrono::steady_clock::now() >= deadline)
             return false;
         std::this_thread::sleep_for(20ms);
     }
 }
 
-std::wstring EnvironmentBlock(const std::map<std::wstring, std::wstring>& changes) {
-    std::map<std::wstring, std::wstring> variables;
-    LPWCH strings = GetEnvironmentStringsW();
-    for (const wchar_t* entry = strings; *entry != L'\0'; entry += wcslen(entry) + 1) {
-        const std::wstring text(entry);
-        // Entries such as "=C:=C:\x" (a drive's current folder) begin with the equals sign.
-        const size_t equals = text.find(L'=', 1);
-        if (equals == std::wstring::npos)
-            continue;
-        const std::wstring name = text.substr(0, equals);
-        bool changed = false;
-        for (const auto& change : changes)
-            changed = changed || CompareStringOrdinal(change.first.c_str(), -1, name.c_str(), -1, TRUE) == CSTR_EQUAL;
-        if (!changed)
-            variables[name] = text.substr(equals + 1);
-    }
-    FreeEnvironmentStringsW(strings);
-    for (const auto& [name, value] : changes)
-        if (!value.empty())
-            variables[name] = value;
-    std::wstring block;
-    for (const auto& [name, value] : variables)
-        block += name + L"=" + value + L'\0';
-    return block + L'\0';
+std::wstring TextOf(HWND window) {
+    std::wstring text(SendOrFail(window, WM_GETTEXTLENGTH) + 1, L'\0');
+    text.resize(SendOrFail(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
+    return text;
 }
 
-TempFolder::TempFolder() {
+void Touch(const std::wstring& path) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+}
+
+void Box::Answer(int button) const {
+    PostMessageW(GetDlgItem(box_, button), BM_CLICK, 0, 0);
+    if (!WaitUntil([&] { return !IsWindowVisible(box_); }))
+        throw std::runtime_error("the message box did not close");
+}
+
+DialogTest::DialogTest() {
+    static int counter = 0;
     wchar_t temp[MAX_PATH + 1] = {};
-    if (GetTempPathW(MAX_PATH + 1, temp) == 0)
-        throw std::runtime_error(LastError("GetTempPathW"));
-    static unsigned counter = 0;
-    for (;;) {
-        path_ = std::wstring(temp) + L"zw-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                std::to_wstring(++counter);
-        if (CreateDirectoryW(path_.c_str(), nullptr))
-            return;
-        if (GetLastError() != ERROR_ALREADY_EXISTS)
-            throw std::runtime_error(LastError("CreateDirectoryW"));
+    GetTempPathW(MAX_PATH + 1, temp);
+    folder_ = temp + (L"zw-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter));
+    std::filesystem::create_directories(std::filesystem::path(folder_));
+    if (!CopyFileW(PathFromEnvironment(L"ZW_PROGRAM").c_str(), (folder_ + L"\\ZWInterfaceSetup.exe").c_str(), TRUE))
+        throw std::runtime_error("could not copy the program into " + Narrow(folder_));
+    RunTool({L"create-database", Database()});
+}
+
+DialogTest::~DialogTest() {
+    // A test that failed half-way leaves the program up; it must not outlive the test and hold its folder.
+    if (process_.hProcess != nullptr) {
+        TerminateProcess(process_.hProcess, 255);
+        WaitForSingleObject(process_.hProcess, 10000);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
     }
+    std::error_code ignored;
+    std::filesystem::remove_all(std::filesystem::path(folder_), ignored);
+    DeleteFileW((folder_ + L".in").c_str());
+    DeleteFileW((folder_ + L".out").c_str());
 }
 
-TempFolder::~TempFolder() {
-    RemoveTree(path_);
-}
-
-ToolResult RunConsoleProgram(const std::wstring& program, const std::vector<std::wstring>& arguments,
-                             const std::string& input, const std::map<std::wstring, std::wstring>& environment) {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE inRead = nullptr, inWrite = nullptr, outRead = nullptr, outWrite = nullptr, errRead = nullptr,
-           errWrite = nullptr;
-    if (!CreatePipe(&inRead, &inWrite, &inherit, 0) || !CreatePipe(&outRead, &outWrite, &inherit, 0) ||
-        !CreatePipe(&errRead, &errWrite, &inherit, 0))
-        throw std::runtime_error(LastError("CreatePipe"));
-    Handle inReadOwner(inRead), inWriteOwner(inWrite), outReadOwner(outRead), outWriteOwner(outWrite),
-        errReadOwner(errRead), errWriteOwner(errWrite);
-    // Only the child's ends are inherited.
-    SetHandleInformation(inWrite, HANDLE_FLAG_INHERIT, 0);
-    SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
-    SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
-
-    std::wstring commandLine = QuoteArgument(program);
-    for (const auto& argument : arguments)
-        commandLine += L" " + QuoteArgument(argument);
-
-    const std::wstring block = environment.empty() ? std::wstring() : EnvironmentBlock(environment);
-
+std::string DialogTest::RunTool(const std::vector<std::wstring>& arguments, const std::string& input) {
+    // Standard input and output go through files beside the product folder, which the program never sees.
+    const std::wstring tool = PathFromEnvironment(L"ZW_SETTINGS_TOOL"), in = folder_ + L".in", out = folder_ + L".out";
+    HANDLE file = OpenShared(in, GENERIC_WRITE, CREATE_ALWAYS);
+    DWORD done = 0;
+    WriteFile(file, input.data(), DWORD(input.size()), &done, nullptr);
+    CloseHandle(file);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = inRead;
-    startup.hStdOutput = outWrite;
-    startup.hStdError = errWrite;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                        CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT,
-                        block.empty() ? nullptr : const_cast<wchar_t*>(block.data()), nullptr, &startup, &info))
-        throw std::runtime_error(LastError("CreateProcessW " + Narrow(program)));
-    Handle process(info.hProcess), thread(info.hThread);
-    inReadOwner.reset();
-    outWriteOwner.reset();
-    errWriteOwner.reset();
-
-    std::string errText;
-    std::thread errReader([&] { errText = ReadAll(errRead); });
-    DWORD written = 0;
-    if (!input.empty())
-        ::WriteFile(inWrite, input.data(), static_cast<DWORD>(input.size()), &written, nullptr);
-    inWriteOwner.reset();
-    ToolResult result;
-    result.out = ReadAll(outRead);
-    errReader.join();
-    result.err = errText;
-    if (WaitForSingleObject(process.get(), 60000) != WAIT_OBJECT_0)
-        throw std::runtime_error("the program " + Narrow(program) + " did not end");
-    GetExitCodeProcess(process.get(), &result.exitCode);
-    return result;
+    startup.hStdInput = OpenShared(in, GENERIC_READ, OPEN_EXISTING);
+    startup.hStdOutput = startup.hStdError = OpenShared(out, GENERIC_WRITE, CREATE_ALWAYS);
+    std::wstring line = L"\"" + tool + L"\"";
+    for (const auto& argument : arguments)
+        line += L" \"" + argument + L"\"";
+    PROCESS_INFORMATION run{};
+    const bool started = CreateProcessW(tool.c_str(), line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                                        nullptr, &startup, &run);
+    CloseHandle(startup.hStdInput);
+    CloseHandle(startup.hStdOutput);
+    if (!started)
+        throw std::runtime_error("could not start the settings tool");
+    DWORD code = 1;
+    WaitForSingleObject(run.hProcess, 60000);
+    GetExitCodeProcess(run.hProcess, &code);
+    CloseHandle(run.hThread);
+    CloseHandle(run.hProcess);
+    std::string text;
+    char chunk[4096];
+    file = OpenShared(out, GENERIC_READ, OPEN_EXISTING);
+    while (ReadFile(file, chunk, sizeof chunk, &done, nullptr) && done > 0)
+        text.append(chunk, done);
+    CloseHandle(file);
+    if (code != 0)
+        throw std::runtime_error("the settings tool failed (" + std::to_string(code) + "): " + text);
+    return text;
 }
 
-SettingsTool::SettingsTool(std::wstring database)
-    : tool_(PathFromEnvironment("ZW_SETTINGS_TOOL")), database_(std::move(database)) {}
-
-ToolResult SettingsTool::Run(const std::vector<std::wstring>& arguments, const std::string& input) {
-    // The tool's password comes from ZELT_DB_PASSWORD when set; the tests always mean the product's own.
-    return RunConsoleProgram(tool_, arguments, input, {{L"ZELT_DB_PASSWORD", L""}});
-}
-
-void SettingsTool::CreateDatabase() {
-    const ToolResult result = Run({L"create-database", database_});
-    if (result.exitCode != 0)
-        throw std::runtime_error("the settings tool could not create the database: " + result.err);
-}
-
-std::optional<std::string> SettingsTool::Get(const std::string& section, const std::string& key) {
-    const ToolResult result = Run({L"--database", database_, L"get", Widen(section), Widen(key)});
-    if (result.exitCode != 0)
+std::optional<std::string> DialogTest::StoredXray() {
+    try {
+        return RunTool({L"--database", Database(), L"get", L"INTERFACE", XrayKey});
+    } catch (const std::runtime_error&) {
         return std::nullopt;
-    return result.out;
-}
-
-void SettingsTool::Set(const std::string& section, const std::string& key, const std::string& value) {
-    const ToolResult result = Run({L"--database", database_, L"set", Widen(section), Widen(key)}, value);
-    if (result.exitCode != 0)
-        throw std::runtime_error("the settings tool could not store " + section + "/" + key + ": " + result.err);
-}
-
-std::string SettingsTool::List() {
-    const ToolResult result = Run({L"--database", database_, L"list"});
-    if (result.exitCode != 0)
-        throw std::runtime_error("the settings tool could not list the settings: " + result.err);
-    return result.out;
-}
-
-ProductFolder::ProductFolder() {
-    const std::wstring program = PathFromEnvironment("ZW_PROGRAM");
-    if (!CopyFileW(program.c_str(), Program().c_str(), TRUE))
-        throw std::runtime_error(LastError("copying " + Narrow(program)));
-}
-
-bool ProductFolder::HasDatabase() const {
-    return GetFileAttributesW(Database().c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-void ProductFolder::CreateDatabase() {
-    Settings().CreateDatabase();
-}
-
-RegistryValue::RegistryValue(HKEY root, std::wstring subKey, std::wstring valueName, const std::wstring& value)
-    : root_(root), subKey_(std::move(subKey)), valueName_(std::move(valueName)) {
-    // Remember the first missing key on the way down, so that removing it leaves the registry as it was.
-    for (size_t end = 0; end != std::wstring::npos;) {
-        end = subKey_.find(L'\\', end + 1);
-        const std::wstring prefix = subKey_.substr(0, end);
-        if (!KeyExists(root_, prefix)) {
-            createdFrom_ = prefix;
-            break;
-        }
-    }
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(root_, subKey_.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
-        throw std::runtime_error("could not create the registry key " + Narrow(subKey_));
-    const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-    const LSTATUS status = RegSetValueExW(key, valueName_.empty() ? nullptr : valueName_.c_str(), 0, REG_SZ,
-                                          reinterpret_cast<const BYTE*>(value.c_str()), bytes);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS)
-        throw std::runtime_error("could not write the registry value under " + Narrow(subKey_));
-}
-
-RegistryValue::~RegistryValue() {
-    if (!createdFrom_.empty()) {
-        RegDeleteTreeW(root_, createdFrom_.c_str());
-        return;
-    }
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(root_, subKey_.c_str(), 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-        RegDeleteValueW(key, valueName_.empty() ? nullptr : valueName_.c_str());
-        RegCloseKey(key);
     }
 }
 
-ScopedFile::ScopedFile(std::wstring path, const std::optional<std::string>& content)
-    : path_(std::move(path)), previous_(ReadTextFile(path_)) {
-    if (content)
-        WriteTextFile(path_, *content);
-    else
-        DeleteFileW(path_.c_str());
+void DialogTest::StoreXray(const std::string& value) {
+    RunTool({L"--database", Database(), L"set", L"INTERFACE", XrayKey}, value);
 }
 
-ScopedFile::~ScopedFile() {
-    if (previous_)
-        WriteTextFile(path_, *previous_);
-    else
-        DeleteFileW(path_.c_str());
+std::string DialogTest::ListSettings() {
+    return RunTool({L"--database", Database(), L"list"});
 }
 
-std::wstring WindowsFolder() {
-    wchar_t folder[MAX_PATH + 1] = {};
-    const UINT length = GetWindowsDirectoryW(folder, MAX_PATH + 1);
-    if (length == 0 || length > MAX_PATH)
-        throw std::runtime_error(LastError("GetWindowsDirectoryW"));
-    return folder;
+void DialogTest::Start(bool expectDialog) {
+    const std::wstring program = folder_ + L"\\ZWInterfaceSetup.exe";
+    std::wstring line = L"\"" + program + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process_))
+        throw std::runtime_error("could not start " + Narrow(program));
+    if (expectDialog && (dialog_ = WaitForWindow([](HWND w) { return TextOf(w) == L"Interface Setup"; })) == nullptr)
+        throw std::runtime_error("no dialog; on screen: " + OpenBoxes());
 }
 
-void WriteTextFile(const std::wstring& path, const std::string& content) {
-    const std::filesystem::path file(path);
-    std::filesystem::create_directories(file.parent_path());
-    Handle handle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (handle.get() == INVALID_HANDLE_VALUE)
-        throw std::runtime_error(LastError("writing " + Narrow(path)));
-    DWORD written = 0;
-    if (!::WriteFile(handle.get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr))
-        throw std::runtime_error(LastError("writing " + Narrow(path)));
+void DialogTest::ExpectCleanExit() {
+    DWORD code = 0;
+    ASSERT_EQ(WaitForSingleObject(process_.hProcess, 20000), WAIT_OBJECT_0) << "still running: " << OpenBoxes();
+    GetExitCodeProcess(process_.hProcess, &code);
+    EXPECT_EQ(code, 0u);
 }
 
-std::optional<std::string> ReadTextFile(const std::wstring& path) {
-    Handle handle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (handle.get() == INVALID_HANDLE_VALUE)
-        return std::nullopt;
-    return ReadAll(handle.get());
+std::vector<HWND> DialogTest::Windows() const {
+    std::pair<DWORD, std::vector<HWND>> search{process_.dwProcessId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) {
+            auto& [process, windows] = *reinterpret_cast<std::pair<DWORD, std::vector<HWND>>*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == process && IsWindowVisible(window))
+                windows.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
 }
 
-void RemoveTree(const std::wstring& path) {
-    std::error_code ignored;
-    std::filesystem::remove_all(std::filesystem::path(path), ignored);
+HWND DialogTest::WaitForWindow(const std::function<bool(HWND)>& match) {
+    HWND found = nullptr;
+    WaitUntil([&] {
+        for (HWND window : Windows())
+            if (match(window))
+                return (found = window) != nullptr;
+        return WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0;
+    });
+    return found;
+}
+
+std::optional<Box> DialogTest::WaitForMessageBox(const std::wstring& title) {
+    HWND box =
+        WaitForWindow([&](HWND w) { return IsDialogBox(w) && GetDlgItem(w, 0xFFFF) != nullptr && TextOf(w) == title; });
+    return box == nullptr ? std::nullopt : std::optional<Box>(box);
+}
+
+HWND DialogTest::WaitForFolderBrowser() {
+    return WaitForWindow([](HWND w) { return IsDialogBox(w) && FindWindowExW(w, nullptr, WC_TREEVIEWW, nullptr); });
+}
+
+std::string DialogTest::OpenBoxes() {
+    std::string boxes;
+    for (HWND window : Windows())
+        if (IsDialogBox(window))
+            boxes += Narrow(TextOf(window)) + ": " + Narrow(Box(window).Text()) + "\n";
+    return boxes;
+}
+
+HWND DialogTest::Control(int id) {
+    std::pair<int, HWND> search{id, nullptr};
+    EnumChildWindows(
+        dialog_,
+        [](HWND window, LPARAM data) {
+            auto& [wanted, found] = *reinterpret_cast<std::pair<int, HWND>*>(data);
+            found = GetDlgCtrlID(window) == wanted ? window : found;
+            return BOOL(found == nullptr);
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (search.second == nullptr)
+        throw std::runtime_error("the dialog has no control " + std::to_string(id));
+    return search.second;
+}
+
+std::vector<long> DialogTest::Placed(int id) {
+    RECT r{};
+    GetWindowRect(Control(id), &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(Control(id)), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void DialogTest::PressKey(WPARAM key) {
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    if (!GetGUIThreadInfo(process_.dwThreadId, &gui) || gui.hwndFocus == nullptr)
+        throw std::runtime_error("no control of the program has the focus");
+    const LPARAM scan = LPARAM(MapVirtualKeyW(UINT(key), MAPVK_VK_TO_VSC)) << 16;
+    PostMessageW(gui.hwndFocus, WM_KEYDOWN, key, 1 | scan);
+    PostMessageW(gui.hwndFocus, WM_KEYUP, key, 1 | scan | (3LL << 30));
 }
 
 } // namespace zw::e2e

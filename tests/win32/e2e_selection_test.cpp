@@ -1,112 +1,47 @@
-// Choosing bridges in the real dialog: defaults from the registry of the prefix, the ProImage set-up test
-// against the real Windows folder, the product panel, and a stored choice shown at start.
-#include "e2e_dialog_fixture.h"
+// Choosing bridges in the real dialog: defaults from the prefix's registry, the ProImage set-up test against
+// the real Windows folder, and a stored choice shown at start.
+#include "e2e_harness.h"
 
 namespace zw::e2e {
 namespace {
 
-constexpr const wchar_t* AppPaths = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
-constexpr const wchar_t* ProImageMessage =
-    L"You do not have ProImage setup on this computer, Please install PorImage program to this computer before you "
-    L"select this option";
-
-std::wstring DentxIni() {
-    return WindowsFolder() + L"\\Dentx.ini";
-}
-
-class SelectionTest : public DialogTest {};
+using SelectionTest = DialogTest;
 
 TEST_F(SelectionTest, CheckingSchickTakesTheRegisteredProgramAndShowsItsProduct) {
-    struct Case {
-        const wchar_t* ncdr; // App Paths value of NCDR.EXE, null: not registered
-        const wchar_t* cdr;  // of CDR.EXE
-        const wchar_t* expected;
-    };
-    const Case cases[] = {
-        {L"C:\\CDR\\NCDR.EXE", L"C:\\OLD\\CDR.EXE", L"C:\\CDR\\NCDR.EXE"},
-        {nullptr, L"D:\\Imaging\\CDR.EXE", L"D:\\Imaging\\CDR.EXE"},
-        {nullptr, nullptr, L""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(Narrow(c.expected));
-        std::optional<RegistryValue> ncdr, cdr;
-        if (c.ncdr != nullptr)
-            ncdr.emplace(HKEY_LOCAL_MACHINE, std::wstring(AppPaths) + L"NCDR.EXE", L"", c.ncdr);
-        if (c.cdr != nullptr)
-            cdr.emplace(HKEY_LOCAL_MACHINE, std::wstring(AppPaths) + L"CDR.EXE", L"", c.cdr);
-        Start();
-
-        program->Click(ids::CheckBox1(2));
-        EXPECT_EQ(program->CheckState(ids::CheckBox1(2)), BST_CHECKED);
-        EXPECT_EQ(program->CheckState(ids::CheckBox1(0)), BST_UNCHECKED);
-        EXPECT_EQ(program->Text(ids::Text1(8)), c.expected);
-        EXPECT_TRUE(program->IsEnabled(ids::Text1(8)));
-        EXPECT_TRUE(program->IsEnabled(ids::Command1(7)));
-        EXPECT_EQ(program->Text(ids::Label2(2)), L"Schick");
-        EXPECT_EQ(program->Text(ids::Label2(4)), L"2.6");
-
-        // Unchecking the row empties its box again and gives "None" back.
-        program->Click(ids::CheckBox1(2));
-        EXPECT_EQ(program->Text(ids::Text1(8)), L"");
-        EXPECT_FALSE(program->IsEnabled(ids::Text1(8)));
-        EXPECT_EQ(program->CheckState(ids::CheckBox1(0)), BST_CHECKED);
-
-        program->PostClose();
-        ExpectCleanExit();
-        program.reset();
-    }
+    AppPath registered(L"NCDR.EXE", L"C:\\CDR\\NCDR.EXE");
+    Start();
+    Click(CheckBox1 + 2);
+    EXPECT_EQ((std::vector<int>{Check(CheckBox1), Check(CheckBox1 + 2)}), (std::vector<int>{0, 1}));
+    EXPECT_EQ((std::vector<std::wstring>{Text(Text1 + 8), Text(Label2 + 2), Text(Label2 + 4)}),
+              (std::vector<std::wstring>{L"C:\\CDR\\NCDR.EXE", L"Schick", L"2.6"}));
+    EXPECT_TRUE(IsWindowEnabled(Control(Text1 + 8)));
 }
 
 TEST_F(SelectionTest, ProImageWithoutDentxIniIsRefusedWithItsMessage) {
-    ScopedFile noIni(DentxIni(), std::nullopt);
+    wchar_t windows[MAX_PATH] = {};
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    DeleteFileW((std::wstring(windows) + L"\\Dentx.ini").c_str());
     Start();
-
-    program->PostClick(ids::CheckBox1(8));
-    auto box = program->WaitForMessageBox();
-    ASSERT_TRUE(box) << "no message; on screen: " << program->DescribeOpenBoxes();
-    EXPECT_EQ(box->Text(), ProImageMessage);
-    EXPECT_TRUE(box->HasButton(IDOK));
-    EXPECT_FALSE(box->HasButton(IDCANCEL));
-    EXPECT_FALSE(box->HasIcon());
+    PostClick(CheckBox1 + 8);
+    auto box = WaitForMessageBox();
+    ASSERT_TRUE(box) << "no message; on screen: " << OpenBoxes();
+    EXPECT_EQ(box->Text(), L"You do not have ProImage setup on this computer, Please install PorImage program to this "
+                           L"computer before you select this option");
     box->Answer(IDOK);
-
-    EXPECT_TRUE(WaitUntil([&] { return program->Text(ids::Label2(2)) == L"ProImage"; }));
-    EXPECT_EQ(program->CheckState(ids::CheckBox1(8)), BST_UNCHECKED);
-    EXPECT_EQ(program->CheckState(ids::CheckBox1(0)), BST_CHECKED);
-    EXPECT_EQ(program->Text(ids::Label2(4)), L"");
-}
-
-TEST_F(SelectionTest, ProImageSetUpInDentxIniStaysCheckedWithoutAMessage) {
-    ScopedFile ini(DentxIni(), "[imagemgt]\r\nMainFile=C:\\ProImage\\Main.exe\r\n");
-    Start();
-
-    // A box would keep this press from being answered: Click fails then.
-    program->Click(ids::CheckBox1(8));
-    EXPECT_EQ(program->CheckState(ids::CheckBox1(8)), BST_CHECKED);
-    EXPECT_EQ(program->CheckState(ids::CheckBox1(0)), BST_UNCHECKED);
-    EXPECT_TRUE(program->DialogBoxes().empty()) << program->DescribeOpenBoxes();
-    EXPECT_EQ(program->Text(ids::Label2(2)), L"ProImage");
+    // The product panel is filled after the refusal: once it shows, the click has been handled.
+    EXPECT_TRUE(WaitUntil([&] { return Text(Label2 + 2) == L"ProImage"; }));
+    EXPECT_EQ((std::vector<int>{Check(CheckBox1), Check(CheckBox1 + 8)}), (std::vector<int>{1, 0}));
 }
 
 TEST_F(SelectionTest, TheStoredChoiceOpensShown) {
     StoreXray("SCHICK\nC:\\CDR\\NCDR.EXE\n\rdexis\nf:\\dexis\\DEXIS.EXE\n\rDI_SCANX\n\n\r");
     Start();
-
-    EXPECT_EQ(program->CheckState(ids::CheckBox1(0)), BST_UNCHECKED);
-    EXPECT_EQ(program->CheckState(ids::CheckBox1(2)), BST_CHECKED);
-    EXPECT_EQ(program->CheckState(ids::CheckBox1(4)), BST_CHECKED);
-    EXPECT_EQ(program->Text(ids::Text1(8)), L"C:\\CDR\\NCDR.EXE");
-    EXPECT_EQ(program->Text(ids::Text1(2)), L"f:\\dexis\\DEXIS.EXE");
-    EXPECT_TRUE(program->IsEnabled(ids::Text1(8)));
-    EXPECT_TRUE(program->IsEnabled(ids::Command1(4)));
-    // Rows not stored stay unchecked and closed.
-    EXPECT_EQ(program->CheckState(ids::CheckBox1(1)), BST_UNCHECKED);
-    EXPECT_FALSE(program->IsEnabled(ids::Text1(0)));
-    EXPECT_EQ(program->CheckState(ids::DI_CheckBox1(2)), BST_CHECKED);
-    EXPECT_EQ(program->CheckState(ids::DI_CheckBox1(0)), BST_UNCHECKED);
-    // It opens on the Bridge tab.
-    EXPECT_TRUE(program->IsVisible(ids::Picture1(0)));
-    EXPECT_FALSE(program->IsVisible(ids::Picture1(1)));
+    EXPECT_EQ((std::vector<int>{Check(CheckBox1), Check(CheckBox1 + 1), Check(CheckBox1 + 2), Check(CheckBox1 + 4),
+                                Check(DI_CheckBox1), Check(DI_CheckBox1 + 2)}),
+              (std::vector<int>{0, 0, 1, 1, 0, 1}));
+    EXPECT_EQ(Text(Text1 + 8) + L"|" + Text(Text1 + 2), L"C:\\CDR\\NCDR.EXE|f:\\dexis\\DEXIS.EXE");
+    EXPECT_TRUE(IsWindowEnabled(Control(Text1 + 8)));
+    EXPECT_FALSE(IsWindowEnabled(Control(Text1)));
 }
 
 } // namespace
