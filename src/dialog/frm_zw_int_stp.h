@@ -105,8 +105,6 @@ private:
     Platform& platform_;
     // The single controls (ts, Picture2, Label3); the arrays own their elements.
     std::vector<std::unique_ptr<Control>> singleControls_;
-
-    friend struct LayoutTestAccess;
 };
 
 } // namespace zw

@@ -8,7 +8,6 @@ void FakeDatabase::Close() {
     if (!open_)
         throw RuntimeError(3420, "Object invalid or no longer set.");
     open_ = false;
-    ++closeCount;
 }
 
 DatabaseRef FakeDatabaseEngine::OpenDatabase(const std::string& name, bool, bool, const std::string& connect) {

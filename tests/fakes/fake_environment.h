@@ -18,7 +18,6 @@ public:
     const std::string& Name() const override { return name_; }
     bool IsOpen() const override { return open_; }
     void Close() override;
-    int closeCount = 0;
 
 private:
     std::string name_;

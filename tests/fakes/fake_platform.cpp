@@ -44,8 +44,13 @@ std::string FakeShell::PathAppend(const std::string& folder, const std::string& 
     return folder + "\\" + tail;
 }
 
+// As the real functions do, a text that does not fit leaves the buffer: the Windows folder reports the size
+// it needs, a profile value is cut to the buffer less its terminating NUL.
 unsigned FakeProfile::GetWindowsDirectoryA(std::string& buffer, unsigned bufferSize) {
-    bufferSizes.push_back(bufferSize);
+    if (windowsDirectory.size() >= bufferSize) {
+        buffer.clear();
+        return static_cast<unsigned>(windowsDirectory.size() + 1);
+    }
     buffer = windowsDirectory;
     return static_cast<unsigned>(windowsDirectory.size());
 }
@@ -53,7 +58,6 @@ unsigned FakeProfile::GetWindowsDirectoryA(std::string& buffer, unsigned bufferS
 unsigned FakeProfile::GetPrivateProfileStringA(const std::string& section, const std::string& key,
                                                const std::string& defaultValue, std::string& buffer,
                                                unsigned bufferSize, const std::string& fileName) {
-    bufferSizes.push_back(bufferSize);
     buffer = defaultValue;
     auto file = ini.find(fileName);
     if (file != ini.end()) {
@@ -61,6 +65,8 @@ unsigned FakeProfile::GetPrivateProfileStringA(const std::string& section, const
         if (value != file->second.end())
             buffer = value->second;
     }
+    if (bufferSize > 0 && buffer.size() >= bufferSize)
+        buffer.resize(bufferSize - 1);
     return static_cast<unsigned>(buffer.size());
 }
 
@@ -83,8 +89,6 @@ void FakeProcess::ChangeFolder(const std::string& folder) {
 
 std::string FakeProcess::CurrentFolder() {
     log.push_back("CurDir");
-    if (failCurrent)
-        throw RuntimeError(68, "Device unavailable");
     return currentFolder;
 }
 

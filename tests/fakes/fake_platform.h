@@ -48,7 +48,6 @@ public:
     std::string windowsDirectory = "C:\\WINDOWS";
     std::set<std::string> files;
     std::map<std::string, std::map<std::pair<std::string, std::string>, std::string>> ini; // file -> values
-    std::vector<unsigned> bufferSizes; // the sizes passed, in call order
 
     unsigned GetWindowsDirectoryA(std::string& buffer, unsigned bufferSize) override;
     unsigned GetPrivateProfileStringA(const std::string& section, const std::string& key,
@@ -64,7 +63,6 @@ public:
     std::string currentFolder = "C:\\WORK";
     bool failDrive = false;
     bool failFolder = false;
-    bool failCurrent = false;
     std::vector<std::string> log;
 
     std::string CommandLine() override { return commandLine; }
