@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Every test, on a fresh machine: installs what is missing, builds both presets, runs the native unit
-# tests, then the Windows build's unit and end-to-end tests under Wine in Xvfb.
+# tests, then the Windows build's unit and end-to-end tests under Wine in Xvfb, and ends with one line
+# that counts every test case of both runs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,8 +9,26 @@ scripts/install-deps.sh
 
 cmake --preset native >/dev/null
 cmake --build --preset native
-ctest --preset native
+native_log=$(mktemp)
+trap 'rm -f "$native_log"' EXIT
+ctest --preset native -j2 | tee "$native_log"
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows
-xvfb-run -a -s "-screen 0 1280x1024x24" scripts/windows-tests.sh
+rm -f build/windows/*_tests.xml
+windows_status=0
+xvfb-run -a -s "-screen 0 1280x1024x24" scripts/windows-tests.sh || windows_status=$?
+
+# Native: CTest lists each case. Windows: each test program writes its cases' results as XML.
+read -r native_failed native_total < <(sed -n 's/.* \([0-9]\+\) tests\? failed out of \([0-9]\+\).*/\1 \2/p' "$native_log")
+windows_total=0
+windows_failed=0
+for xml in build/windows/*_tests.xml; do
+    [ -f "$xml" ] || continue
+    head=$(grep -m1 '<testsuites' "$xml")
+    windows_total=$((windows_total + $(sed -n 's/.* tests="\([0-9]\+\)".*/\1/p' <<<"$head")))
+    windows_failed=$((windows_failed + $(sed -n 's/.* failures="\([0-9]\+\)".*/\1/p' <<<"$head")))
+done
+failed=$((native_failed + windows_failed))
+echo "tests: $((native_total + windows_total - failed)) passed, $failed failed"
+exit $windows_status
