@@ -80,8 +80,9 @@ TEST_F(ProgramTest, UncaughtFailuresEndWithTheRunTimeErrorBox) {
         EXPECT_EQ(box.style, mb::OKOnly | mb::Critical);
         EXPECT_EQ(box.title, "ZELT Windows Interface Setup");
         EXPECT_EQ(gEnvironment, nullptr) << c.name;
-        if (t.fakes.environmentFactory.environment != nullptr)
+        if (t.fakes.environmentFactory.environment != nullptr) {
             EXPECT_EQ(t.fakes.environmentFactory.environment->writeCount, 0) << c.name;
+        }
     }
 }
 

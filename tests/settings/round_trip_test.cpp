@@ -7,8 +7,7 @@ namespace zw::test {
 // Dimaxis password and the Schick path trimmed; TigerView's leading blank kept).
 TEST(InterfaceSettingRoundTrip, WhatOneRunSavesTheNextRunShows) {
     const std::set<std::string> programs = {"C:\\TW\\TW.EXE", "C:\\T\\TIGER1.EXE", "C:\\CDR\\CDR.EXE"};
-    std::string stored;
-    {
+    const std::string stored = [&] {
         DialogHarness h;
         h.Prepare([&](FakeEnvironment& env) { env.files = programs; });
         h.Load();
@@ -22,9 +21,9 @@ TEST(InterfaceSettingRoundTrip, WhatOneRunSavesTheNextRunShows) {
         f.DI_CheckBox1(6).SetValue(1);
         f.DI_CheckBox1(2).UserClick();
         f.Command1(0).UserClick();
-        ASSERT_FALSE(f.IsLoaded()) << "the choice is valid and saved";
-        stored = h.Env().StoredXray();
-    }
+        EXPECT_FALSE(f.IsLoaded()) << "the choice is valid and saved";
+        return h.Env().StoredXray();
+    }();
     DialogHarness h;
     h.StoreXray(stored);
     h.Load();
