@@ -14,7 +14,6 @@ namespace {
 
 const char* const ErrorUnload = "ERROR_UNLOAD";
 const char* const ProblemHeading = "ZELT Interface setup has found the following problem:";
-const char* const SaveFailedHeading = "The interface settings could not be saved:";
 
 struct CheckResult {
     bool passed = true;
@@ -99,18 +98,12 @@ bool frmZWIntStp::ValidateAndSave() {
         return false;
     }
 
-    // A store that another workstation holds locked, or that is read-only, must not end the program and
-    // lose the user's choices: the write is one transaction, so the old value stays whole and the user
-    // can try again or cancel.
+    // A store locked by another workstation past its busy timeout, or read-only, fails here like any other
+    // call into the component: the program ends with the run-time error box. The store writes in one
+    // transaction, so the old value stays whole.
     EnvironmentComponent& env = Env();
-    try {
-        const std::string stationId = env.StationId();
-        env.WriteSetting(InterfaceSection, XrayKey(stationId), SettingKind, records, 0, 0);
-    } catch (const RuntimeError& error) {
-        platform_.messageBoxes.Show(std::string(SaveFailedHeading) + CRLF + CRLF + error.what(),
-                                    mb::OKOnly | mb::Critical, ProgramTitle);
-        return false;
-    }
+    const std::string stationId = env.StationId();
+    env.WriteSetting(InterfaceSection, XrayKey(stationId), SettingKind, records, 0, 0);
     return true;
 }
 

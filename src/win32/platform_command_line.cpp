@@ -24,7 +24,9 @@ std::wstring CommandTail(std::wstring_view commandLine) {
         else if (IsBlank(commandLine[i]) && !quoted)
             break;
     }
-    while (i < commandLine.size() && IsBlank(commandLine[i]))
+    // Only the one blank that separates the name from the arguments goes: a blank typed before an argument
+    // is part of the command line, so " FROM_VB" stays different from "FROM_VB".
+    if (i < commandLine.size())
         ++i;
     return std::wstring(commandLine.substr(i));
 }

@@ -8,11 +8,12 @@
 namespace zw {
 namespace {
 
-TEST(Win32CommandTail, DropsTheProgramNameAndTheBlanksAfterIt) {
+TEST(Win32CommandTail, DropsTheProgramNameAndTheOneBlankAfterIt) {
     const std::pair<std::wstring, std::wstring> cases[] = {
-        {L"ZWInterfaceSetup.exe  MED ", L"MED "},
+        {L"ZWInterfaceSetup.exe  MED ", L" MED "},
+        {L"ZWInterfaceSetup.exe  FROM_VB", L" FROM_VB"},
         {L"ZWInterfaceSetup.exe", L""},
-        {L"ZWInterfaceSetup.exe   ", L""},
+        {L"ZWInterfaceSetup.exe   ", L"  "},
         {L"\"C:\\Program Files\\ZELT\\ZWInterfaceSetup.exe\" FROM_VB", L"FROM_VB"},
         {L"\"C:\\Program Files\\ZELT\\ZWInterfaceSetup.exe\"", L""},
         {L"ZWInterfaceSetup.exe\tmed", L"med"},
