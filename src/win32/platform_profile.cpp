@@ -4,19 +4,20 @@
 
 #include <vector>
 
+#include "../controls/strings.h"
 #include "platform_text.h"
 
 namespace zw {
 
 namespace {
 
-// Converts what an ANSI call wrote into the caller's buffer and restates its count in that buffer's
-// characters, so that the first count characters are exactly the text written.
+// Converts what an ANSI call wrote into the caller's buffer and restates its count in characters as the
+// core counts them (UTF-16 units), so that the first count characters are exactly the text written.
 unsigned TakeAnsiResult(const std::vector<char>& raw, unsigned count, unsigned bufferSize, std::string& buffer) {
     buffer = win32::FromAnsi(raw.data());
     if (count == 0 || count >= bufferSize)
         return count;
-    return static_cast<unsigned>(buffer.size());
+    return static_cast<unsigned>(Len(buffer));
 }
 
 } // namespace

@@ -126,5 +126,14 @@ TEST(Closing, AFailedWriteIsNotCaughtAndKeepsTheOldValue) {
     }
 }
 
+// After a failed start the dialog only waits to close itself: nothing is checked, corrected or written.
+TEST(Closing, NothingIsCheckedOrWrittenAfterAFailedStart) {
+    Loaded d("TROPHY\nc:\\tw.exe\n\r");
+    d.F().SetTag("ERROR_UNLOAD");
+    EXPECT_FALSE(d.F().ValidateAndSave());
+    EXPECT_EQ(d.F().Text1(0).Text(), "c:\\tw.exe");
+    EXPECT_EQ(d.Env().log, Strings{});
+}
+
 } // namespace
 } // namespace zw::test
