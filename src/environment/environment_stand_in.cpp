@@ -143,7 +143,7 @@ void EnvironmentStandIn::WriteSetting(const std::string& section, const std::str
                                       const std::string& value, int flags1, int flags2) {
     RequireInitialised("WriteSetting");
     SqliteDatabase& database = SettingsDatabase(kind, flags1, flags2);
-    WriteStoredSetting(database, section, key, value);
+    WriteStoredSetting(database, section, key, value, "ZWInterfaceSetup");
 }
 
 std::string EnvironmentStandIn::GetField(const std::string& text, const std::string& delimiter, int n, int flags) {

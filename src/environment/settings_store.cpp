@@ -19,16 +19,32 @@ std::optional<std::string> ReadStoredSetting(SqliteDatabase& database, const std
 }
 
 void WriteStoredSetting(SqliteDatabase& database, const std::string& section, const std::string& key,
-                        const std::string& value) {
+                        const std::string& value, const std::string& writer) {
+    WriteStoredSettings(database, {{section, key, value}}, writer);
+}
+
+void WriteStoredSettings(SqliteDatabase& database, const std::vector<SettingChange>& changes,
+                         const std::string& /*writer*/) {
     sqlite3* connection = database.Connection();
     sqlite::Execute(connection, "BEGIN IMMEDIATE", database.Name());
     try {
-        sqlite::Statement write(connection, "INSERT OR REPLACE INTO Settings(Section, Key, Value) VALUES (?1, ?2, ?3)",
-                                database.Name());
-        write.BindText(1, section);
-        write.BindText(2, key);
-        write.BindText(3, value);
-        write.Step();
+        for (const SettingChange& change : changes) {
+            if (change.value) {
+                sqlite::Statement write(connection,
+                                        "INSERT OR REPLACE INTO Settings(Section, Key, Value) VALUES (?1, ?2, ?3)",
+                                        database.Name());
+                write.BindText(1, change.section);
+                write.BindText(2, change.key);
+                write.BindText(3, *change.value);
+                write.Step();
+            } else {
+                sqlite::Statement remove(connection, "DELETE FROM Settings WHERE Section = ?1 AND Key = ?2",
+                                         database.Name());
+                remove.BindText(1, change.section);
+                remove.BindText(2, change.key);
+                remove.Step();
+            }
+        }
         sqlite::Execute(connection, "COMMIT", database.Name());
     } catch (const RuntimeError&) {
         // A commit that failed (readers holding on past the timeout) leaves the transaction open.

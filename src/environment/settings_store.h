@@ -17,7 +17,19 @@ std::optional<std::string> ReadStoredSetting(SqliteDatabase& database, const std
 // writing at once queue up (for the busy timeout) instead of failing half-way; a failure leaves the old
 // value in place and throws RuntimeError.
 void WriteStoredSetting(SqliteDatabase& database, const std::string& section, const std::string& key,
-                        const std::string& value);
+                        const std::string& value, const std::string& writer = "zwsettings set");
+
+// One change of a stored value: the new value, or none to remove the setting.
+struct SettingChange {
+    std::string section;
+    std::string key;
+    std::optional<std::string> value;
+};
+
+// Applies every change in one transaction, or none of them. writer names what made the changes (the
+// dialog, a command of the settings tool) for the change history.
+void WriteStoredSettings(SqliteDatabase& database, const std::vector<SettingChange>& changes,
+                         const std::string& writer);
 
 struct StoredSetting {
     std::string section;
