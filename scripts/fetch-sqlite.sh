@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Puts the SQLite amalgamation (sqlite3.c, sqlite3.h) into DEST, taken from a registry package pinned to an
-# exact version and integrity hash. Nothing third-party is committed to the repository.
+# Puts the SQLite3 Multiple Ciphers amalgamation (sqlite3.c, sqlite3.h) into DEST, taken from a registry
+# package pinned to an exact version and integrity hash. Nothing third-party is committed to the repository.
 set -euo pipefail
 dest=${1:?usage: fetch-sqlite.sh DEST}
-package=better-sqlite3@12.11.1 # its deps/sqlite3 is SQLite 3.53.2
-integrity=dq9AtApgg5PGFtBzPFSBl3HZQjHok5gaQCM6zh2Yk0aSmDCs1CbnVI8/HgASQkNKsWFpseIO9beg5xxpYhbIfA==
+package=better-sqlite3-multiple-ciphers@13.0.3 # its deps/sqlite3: SQLite3 Multiple Ciphers 2.4.0 on SQLite 3.53.4
+integrity=UYabM82r1J84TLWc/SszoHs6XopWpl/2HCg3Nui1JUaFXg/VLswzkPowYiRhK/4CftI8dgtikwyZQecMldrGxQ==
+version='SQLite3 Multiple Ciphers 2.4.0'
 
-if [ -f "$dest/sqlite3.c" ] && [ -f "$dest/sqlite3.h" ]; then
+if [ -f "$dest/sqlite3.c" ] && [ -f "$dest/sqlite3.h" ] && grep -q "\"$version\"" "$dest/sqlite3.h"; then
     exit 0
 fi
 mkdir -p "$dest"

@@ -18,6 +18,19 @@ void FillRandom(uint8_t* buffer, size_t size);
 // The variable's value, or nothing when it is not set (a variable set to the empty text is set).
 std::optional<std::string> EnvironmentVariable(const std::string& name);
 
+// The name of the user this process runs as (the Windows user name); empty when the system cannot tell.
+std::string UserName();
+
+// This process's identifier, and whether a process with the identifier still runs.
+uint32_t ProcessId();
+bool ProcessRunning(uint32_t processId);
+
+// Renames a complete file into place, durably: the name refers to the old file or to the new one at every
+// moment, never to neither. MoveNoReplace fails (false) when something already has the name; MoveReplacing
+// replaces it. Both throw RuntimeError for other failures; a file held open by another program is 3045.
+bool MoveNoReplace(const std::filesystem::path& from, const std::filesystem::path& to);
+void MoveReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
+
 // A file-system path from UTF-8 text: Windows paths are wide, so the text must not go through the ANSI
 // code page on its way there.
 inline std::filesystem::path PathFromUtf8(const std::string& text) {

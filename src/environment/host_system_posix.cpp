@@ -1,3 +1,4 @@
+#include <pwd.h>
 #include <unistd.h>
 
 #include <climits>
@@ -25,6 +26,13 @@ void FillRandom(uint8_t* buffer, size_t size) {
         for (size_t k = 0; k < sizeof word && i < size; ++k, word >>= 8)
             buffer[i++] = uint8_t(word);
     }
+}
+
+std::string UserName() {
+    if (const passwd* entry = getpwuid(geteuid()); entry != nullptr && entry->pw_name != nullptr)
+        return entry->pw_name;
+    const char* name = std::getenv("USER");
+    return name != nullptr ? name : "";
 }
 
 std::optional<std::string> EnvironmentVariable(const std::string& name) {

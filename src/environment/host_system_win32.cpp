@@ -28,6 +28,14 @@ void FillRandom(uint8_t* buffer, size_t size) {
     }
 }
 
+std::string UserName() {
+    wchar_t name[257] = {};
+    DWORD size = 257;
+    if (!GetUserNameW(name, &size) || size == 0)
+        return {};
+    return Utf8FromWide(std::wstring(name, size - 1));
+}
+
 std::optional<std::string> EnvironmentVariable(const std::string& name) {
     const std::wstring wideName = WideFromUtf8(name);
     // An empty variable also reports a size of 0; only the error code tells it from a missing one.

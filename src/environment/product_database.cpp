@@ -1,40 +1,42 @@
 #include "product_database.h"
 
+#include <sqlite3.h>
+
 #include <filesystem>
 #include <memory>
 #include <system_error>
 
 #include "../controls/runtime_error.h"
 #include "database_errors.h"
+#include "database_key.h"
 #include "host_system.h"
 #include "sqlite_database.h"
 #include "sqlite_statement.h"
+#include "temporary_database_file.h"
 
 namespace zw {
 
 namespace {
 
-// The settings table is a contract: support tools read it directly.
-const char* const Schema = "CREATE TABLE Security(Salt BLOB NOT NULL, Verifier BLOB NOT NULL, Iterations INTEGER "
-                           "NOT NULL);"
-                           "CREATE TABLE Settings(Section TEXT NOT NULL, Key TEXT NOT NULL, Value TEXT NOT NULL, "
-                           "PRIMARY KEY (Section, Key));";
+// The settings table is a contract: the settings tool and support staff rely on it. The history keeps one
+// row for every value written, in the same transaction as the value.
+const char* const Schema =
+    "CREATE TABLE Settings(Section TEXT NOT NULL, Key TEXT NOT NULL, Value TEXT NOT NULL, "
+    "PRIMARY KEY (Section, Key));"
+    "CREATE TABLE History(Id INTEGER PRIMARY KEY, Time TEXT NOT NULL, Workstation TEXT NOT NULL, "
+    "UserName TEXT NOT NULL, Writer TEXT NOT NULL, Section TEXT NOT NULL, Key TEXT NOT NULL, "
+    "OldValue TEXT, NewValue TEXT);";
+
+struct ConnectionCloser {
+    void operator()(sqlite3* connection) const { sqlite3_close_v2(connection); }
+};
+using Connection = std::unique_ptr<sqlite3, ConnectionCloser>;
 
 [[noreturn]] void NotProductDatabase(const std::string& name) {
     throw RuntimeError(dberrors::UnrecognisedFormat, "Unrecognized database format '" + name + "'.");
 }
 
-crypto::Bytes BytesOf(const std::string& data) {
-    return crypto::Bytes(data.begin(), data.end());
-}
-
-bool HasTable(sqlite3* connection, const std::string& name, const char* table) {
-    sqlite::Statement query(connection, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1", name);
-    query.BindText(1, table);
-    return query.Step();
-}
-
-// True when the statement compiles: the table has the columns it names.
+// True when the statement compiles: the tables have the columns it names.
 bool Compiles(sqlite3* connection, const char* sql) {
     sqlite3_stmt* statement = nullptr;
     const int rc = sqlite3_prepare_v2(connection, sql, -1, &statement, nullptr);
@@ -42,81 +44,150 @@ bool Compiles(sqlite3* connection, const char* sql) {
     return rc == SQLITE_OK;
 }
 
-PasswordVerifier ReadVerifier(sqlite3* connection, const std::string& name) {
-    sqlite::Statement query(connection, "SELECT Salt, Verifier, Iterations FROM Security", name);
-    if (!query.Step())
-        NotProductDatabase(name);
-    if (query.ColumnType(0) != SQLITE_BLOB || query.ColumnType(1) != SQLITE_BLOB ||
-        query.ColumnType(2) != SQLITE_INTEGER)
-        NotProductDatabase(name);
-    PasswordVerifier stored;
-    stored.salt = BytesOf(query.ColumnBlob(0));
-    stored.verifier = BytesOf(query.ColumnBlob(1));
-    const int64_t iterations = query.ColumnInt(2);
-    // A second row would make it unclear which password the database accepts.
-    if (query.Step())
-        NotProductDatabase(name);
-    if (stored.salt.empty() || stored.verifier.size() != VerifierSize || iterations < 1 || iterations > MaxIterations)
-        NotProductDatabase(name);
-    stored.iterations = uint32_t(iterations);
-    return stored;
+int64_t PragmaNumber(sqlite3* connection, const char* sql, const std::string& name) {
+    sqlite::Statement query(connection, sql, name);
+    return query.Step() ? query.ColumnInt(0) : 0;
 }
 
-struct ConnectionCloser {
-    void operator()(sqlite3* connection) const { sqlite3_close_v2(connection); }
-};
+Connection OpenConnection(const std::string& path, int flags) {
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(path.c_str(), &raw, flags, nullptr);
+    Connection connection(raw);
+    if (rc != SQLITE_OK)
+        sqlite::Fail(connection.get(), rc, path);
+    sqlite3_busy_timeout(connection.get(), DefaultBusyTimeoutMs);
+    return connection;
+}
+
+// Makes a complete, encrypted product database at a fresh temporary name beside path and returns the open
+// connection to it; the caller fills it and closes it before moving it into place.
+Connection BuildEncrypted(const TemporaryDatabaseFile& file, const std::string& password) {
+    Connection connection = OpenConnection(file.Name(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    ApplyDatabaseKey(connection.get(), password, file.Name());
+    sqlite::Execute(connection.get(), "PRAGMA journal_mode = DELETE", file.Name());
+    sqlite::Execute(connection.get(), Schema, file.Name());
+    return connection;
+}
+
+void RequireNewPassword(const std::string& password) {
+    if (const std::string problem = NewPasswordProblem(password); !problem.empty())
+        throw RuntimeError(componenterrors::InvalidArgument, "The password cannot be used: " + problem + ".");
+}
+
+// Copies every setting, and the history where the old database has one, inside the target's transaction.
+void CopyContents(sqlite3* from, const std::string& fromName, sqlite3* to, const std::string& toName) {
+    sqlite::Execute(to, "BEGIN IMMEDIATE", toName);
+    {
+        sqlite::Statement read(from, "SELECT Section, Key, Value FROM Settings", fromName);
+        sqlite::Statement write(to, "INSERT INTO Settings(Section, Key, Value) VALUES (?1, ?2, ?3)", toName);
+        while (read.Step()) {
+            for (int column = 0; column < 3; ++column)
+                write.BindText(column + 1, read.ColumnText(column));
+            write.Step();
+            write.Reset();
+        }
+    }
+    if (Compiles(from,
+                 "SELECT Id, Time, Workstation, UserName, Writer, Section, Key, OldValue, NewValue FROM History")) {
+        sqlite::Statement read(from,
+                               "SELECT Id, Time, Workstation, UserName, Writer, Section, Key, OldValue, NewValue "
+                               "FROM History",
+                               fromName);
+        sqlite::Statement write(to, "INSERT INTO History VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)", toName);
+        while (read.Step()) {
+            write.BindInt(1, read.ColumnInt(0));
+            for (int column = 1; column < 9; ++column) {
+                if (read.ColumnType(column) == SQLITE_NULL)
+                    write.BindNull(column + 1);
+                else
+                    write.BindText(column + 1, read.ColumnText(column));
+            }
+            write.Step();
+            write.Reset();
+        }
+    }
+    sqlite::Execute(to, "COMMIT", toName);
+}
 
 } // namespace
 
-void CheckProductDatabase(sqlite3* connection, const std::string& name, const std::string& password) {
-    if (!HasTable(connection, name, "Security") || !HasTable(connection, name, "Settings"))
-        NotProductDatabase(name);
-    if (!Compiles(connection, "SELECT Section, Key, Value FROM Settings"))
-        NotProductDatabase(name);
-    const PasswordVerifier stored = ReadVerifier(connection, name);
-    if (!PasswordMatches(stored, password))
+void CheckProductDatabase(sqlite3* connection, const std::string& name) {
+    // The first read decrypts page 1: a key that does not fit shows here and nowhere earlier.
+    sqlite3_stmt* statement = nullptr;
+    int rc = sqlite3_prepare_v2(connection, "SELECT count(*) FROM sqlite_master", -1, &statement, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_step(statement) == SQLITE_ROW ? SQLITE_OK : sqlite3_errcode(connection);
+    sqlite3_finalize(statement);
+    if ((rc & 0xff) == SQLITE_NOTADB)
         throw RuntimeError(dberrors::InvalidPassword, "Not a valid password.");
+    if (rc != SQLITE_OK)
+        sqlite::Fail(connection, rc, name);
+    if (!Compiles(connection, "SELECT Section, Key, Value FROM Settings") ||
+        !Compiles(connection, "SELECT Time, Workstation, UserName, Writer, Section, Key, OldValue, NewValue "
+                              "FROM History"))
+        NotProductDatabase(name);
+    // A file cut short (a copy that did not finish) would fail later, in the middle of a read or a write.
+    std::error_code error;
+    const auto size = std::filesystem::file_size(host::PathFromUtf8(name), error);
+    const int64_t expected =
+        PragmaNumber(connection, "PRAGMA page_count", name) * PragmaNumber(connection, "PRAGMA page_size", name);
+    if (!error && int64_t(size) < expected)
+        throw RuntimeError(dberrors::Corrupt, "Cannot open database '" + name +
+                                                  "'. The file is shorter than the database it holds: it is damaged.");
 }
 
-void CreateProductDatabase(const std::string& path, const std::string& password, uint32_t iterations) {
+void CreateProductDatabase(const std::string& path, const std::string& password) {
     if (path.empty())
         throw RuntimeError(dberrors::FileNotFound, "No file name was given for the new database.");
-    if (iterations < 1 || iterations > MaxIterations)
-        throw RuntimeError(componenterrors::InvalidArgument, "The verifier's iteration count is out of range.");
+    RequireNewPassword(password);
     const std::filesystem::path file = host::PathFromUtf8(path);
     std::error_code ignored;
     if (std::filesystem::exists(file, ignored))
         throw RuntimeError(dberrors::AlreadyExists, "Database already exists: '" + path + "'.");
 
-    sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    std::unique_ptr<sqlite3, ConnectionCloser> connection(raw);
-    if (rc != SQLITE_OK)
-        sqlite::Fail(connection.get(), rc, path);
-    try {
-        sqlite3_busy_timeout(connection.get(), DefaultBusyTimeoutMs);
-        sqlite::Execute(connection.get(), "PRAGMA journal_mode = DELETE", path);
-        sqlite::Execute(connection.get(), "BEGIN IMMEDIATE", path);
-        // Another process may have made the file between the check above and the open.
-        if (HasTable(connection.get(), path, "Security") || HasTable(connection.get(), path, "Settings"))
-            throw RuntimeError(dberrors::AlreadyExists, "Database already exists: '" + path + "'.");
-        sqlite::Execute(connection.get(), Schema, path);
-        const PasswordVerifier verifier = MakePasswordVerifier(password, iterations);
-        sqlite::Statement insert(connection.get(),
-                                 "INSERT INTO Security(Salt, Verifier, Iterations) VALUES (?1, ?2, ?3)", path);
-        insert.BindBlob(1, verifier.salt.data(), verifier.salt.size());
-        insert.BindBlob(2, verifier.verifier.data(), verifier.verifier.size());
-        insert.BindInt(3, verifier.iterations);
-        insert.Step();
-        sqlite::Execute(connection.get(), "COMMIT", path);
-    } catch (const RuntimeError& error) {
-        connection.reset();
-        // A half-made database must not be mistaken for a product database later; a database that someone
-        // else made in the meantime stays.
-        if (error.Number() != dberrors::AlreadyExists)
-            std::filesystem::remove(file, ignored);
-        throw;
+    TemporaryDatabaseFile building(path);
+    BuildEncrypted(building, password).reset();
+    // Another process may have made the file meanwhile; the move never replaces it.
+    if (!host::MoveNoReplace(host::PathFromUtf8(building.Name()), file))
+        throw RuntimeError(dberrors::AlreadyExists, "Database already exists: '" + path + "'.");
+    building.Release();
+}
+
+void ReencryptProductDatabase(const std::string& path, const std::optional<std::string>& currentPassword,
+                              const std::string& newPassword) {
+    RequireNewPassword(newPassword);
+    std::error_code ignored;
+    if (path.empty() || !std::filesystem::is_regular_file(host::PathFromUtf8(path), ignored))
+        throw RuntimeError(dberrors::FileNotFound, "Could not find file '" + path + "'.");
+    if (!currentPassword && !IsPlainSqliteFile(path))
+        throw RuntimeError(dberrors::UnrecognisedFormat, "'" + path + "' is not an unencrypted product database.");
+    if (currentPassword && IsPlainSqliteFile(path))
+        throw RuntimeError(dberrors::UnrecognisedFormat,
+                           "'" + path + "' is not encrypted: encrypt it with 'zwsettings encrypt-database'.");
+
+    Connection old = OpenConnection(path, SQLITE_OPEN_READWRITE);
+    if (currentPassword) {
+        ApplyDatabaseKey(old.get(), *currentPassword, path);
+        CheckProductDatabase(old.get(), path);
+    } else if (!Compiles(old.get(), "SELECT Section, Key, Value FROM Settings")) {
+        // An earlier version's database has the settings table but no history yet.
+        NotProductDatabase(path);
     }
+    // The exclusive lock keeps every other workstation from writing while the copy is made.
+    sqlite::Execute(old.get(), "BEGIN EXCLUSIVE", path);
+
+    TemporaryDatabaseFile building(path);
+    {
+        Connection copy = BuildEncrypted(building, newPassword);
+        CopyContents(old.get(), path, copy.get(), building.Name());
+    }
+#ifdef _WIN32
+    // Windows does not rename over a file that is open: the old database is closed first. Another
+    // workstation that holds it open makes the move fail, and the old database stays as it was.
+    old.reset();
+#endif
+    host::MoveReplacing(host::PathFromUtf8(building.Name()), host::PathFromUtf8(path));
+    building.Release();
 }
 
 } // namespace zw

@@ -2,10 +2,39 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+
 #include "../controls/runtime_error.h"
+#include "database_errors.h"
+#include "environment_overrides.h"
+#include "host_system.h"
 #include "sqlite_statement.h"
 
 namespace zw {
+
+namespace {
+
+// The time of a write in UTC, ISO 8601, to the millisecond.
+std::string UtcTimestamp() {
+    const auto now = std::chrono::system_clock::now();
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+    const auto milliseconds =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+    std::tm utc{};
+#ifdef _WIN32
+    gmtime_s(&utc, &seconds);
+#else
+    gmtime_r(&seconds, &utc);
+#endif
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%03dZ", utc.tm_year + 1900, utc.tm_mon + 1,
+                  utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec, int(milliseconds));
+    return text;
+}
+
+} // namespace
 
 std::optional<std::string> ReadStoredSetting(SqliteDatabase& database, const std::string& section,
                                              const std::string& key) {
@@ -24,34 +53,74 @@ void WriteStoredSetting(SqliteDatabase& database, const std::string& section, co
 }
 
 void WriteStoredSettings(SqliteDatabase& database, const std::vector<SettingChange>& changes,
-                         const std::string& /*writer*/) {
+                         const std::string& writer) {
     sqlite3* connection = database.Connection();
-    sqlite::Execute(connection, "BEGIN IMMEDIATE", database.Name());
+    const std::string& name = database.Name();
+    const std::string time = UtcTimestamp();
+    const std::string workstation = StationIdentifier();
+    const std::string user = host::UserName();
     try {
+        sqlite::Execute(connection, "BEGIN IMMEDIATE", name);
         for (const SettingChange& change : changes) {
+            // The old value is read inside the transaction that replaces it, so the history names exactly
+            // what this write replaced, whatever other workstations wrote before.
+            const std::optional<std::string> old = ReadStoredSetting(database, change.section, change.key);
             if (change.value) {
-                sqlite::Statement write(connection,
-                                        "INSERT OR REPLACE INTO Settings(Section, Key, Value) VALUES (?1, ?2, ?3)",
-                                        database.Name());
+                sqlite::Statement write(
+                    connection, "INSERT OR REPLACE INTO Settings(Section, Key, Value) VALUES (?1, ?2, ?3)", name);
                 write.BindText(1, change.section);
                 write.BindText(2, change.key);
                 write.BindText(3, *change.value);
                 write.Step();
             } else {
-                sqlite::Statement remove(connection, "DELETE FROM Settings WHERE Section = ?1 AND Key = ?2",
-                                         database.Name());
+                sqlite::Statement remove(connection, "DELETE FROM Settings WHERE Section = ?1 AND Key = ?2", name);
                 remove.BindText(1, change.section);
                 remove.BindText(2, change.key);
                 remove.Step();
             }
+            sqlite::Statement record(connection,
+                                     "INSERT INTO History(Time, Workstation, UserName, Writer, Section, Key, "
+                                     "OldValue, NewValue) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)",
+                                     name);
+            record.BindText(1, time);
+            record.BindText(2, workstation);
+            record.BindText(3, user);
+            record.BindText(4, writer);
+            record.BindText(5, change.section);
+            record.BindText(6, change.key);
+            old ? record.BindText(7, *old) : record.BindNull(7);
+            change.value ? record.BindText(8, *change.value) : record.BindNull(8);
+            record.Step();
         }
-        sqlite::Execute(connection, "COMMIT", database.Name());
-    } catch (const RuntimeError&) {
+        sqlite::Execute(connection, "COMMIT", name);
+    } catch (const RuntimeError& error) {
         // A commit that failed (readers holding on past the timeout) leaves the transaction open.
         if (sqlite3_get_autocommit(connection) == 0)
             sqlite3_exec(connection, "ROLLBACK", nullptr, nullptr, nullptr);
+        // The journal is made beside the database at the first write: when it cannot be, the folder is
+        // read-only for this user, though the file itself may not be.
+        if (error.Number() == dberrors::FileNotFound)
+            throw RuntimeError(dberrors::ReadOnly, "Cannot update. Database or object is read-only: the folder of '" +
+                                                       name + "' does not allow this user to make files in it.");
         throw;
     }
+}
+
+std::vector<HistoryRow> ReadHistory(SqliteDatabase& database) {
+    sqlite::Statement query(database.Connection(),
+                            "SELECT Id, Time, Workstation, UserName, Writer, Section, Key, OldValue, NewValue "
+                            "FROM History ORDER BY Id DESC",
+                            database.Name());
+    std::vector<HistoryRow> rows;
+    auto optionalText = [&](int column) {
+        return query.ColumnType(column) == SQLITE_NULL ? std::nullopt
+                                                       : std::optional<std::string>(query.ColumnText(column));
+    };
+    while (query.Step())
+        rows.push_back({query.ColumnInt(0), query.ColumnText(1), query.ColumnText(2), query.ColumnText(3),
+                        query.ColumnText(4), query.ColumnText(5), query.ColumnText(6), optionalText(7),
+                        optionalText(8)});
+    return rows;
 }
 
 std::vector<StoredSetting> ListStoredSettings(SqliteDatabase& database) {

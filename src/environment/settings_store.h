@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,6 +37,22 @@ struct StoredSetting {
     std::string key;
     std::string value;
 };
+
+// One row of the change history: one value written, when, where, by whom and by what.
+struct HistoryRow {
+    int64_t id = 0;
+    std::string time; // UTC, ISO 8601
+    std::string workstation;
+    std::string user;
+    std::string writer;
+    std::string section;
+    std::string key;
+    std::optional<std::string> oldValue; // none: there was no value
+    std::optional<std::string> newValue; // none: the value was removed
+};
+
+// The whole history, newest first.
+std::vector<HistoryRow> ReadHistory(SqliteDatabase& database);
 
 // Every setting, ordered by section and key.
 std::vector<StoredSetting> ListStoredSettings(SqliteDatabase& database);

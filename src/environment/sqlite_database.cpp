@@ -8,6 +8,7 @@
 
 #include "../controls/runtime_error.h"
 #include "database_errors.h"
+#include "database_key.h"
 #include "host_system.h"
 #include "product_database.h"
 #include "sqlite_statement.h"
@@ -19,6 +20,27 @@ namespace {
 struct ConnectionCloser {
     void operator()(sqlite3* connection) const { sqlite3_close_v2(connection); }
 };
+
+// An unencrypted SQLite file: a database made by an earlier version of the program (named as such, with
+// how to convert it), or another program's.
+[[noreturn]] void RefusePlainDatabase(const std::string& name) {
+    sqlite3* raw = nullptr;
+    bool hasSettings = false;
+    if (sqlite3_open_v2(name.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* statement = nullptr;
+        hasSettings =
+            sqlite3_prepare_v2(raw, "SELECT Section, Key, Value FROM Settings", -1, &statement, nullptr) == SQLITE_OK;
+        sqlite3_finalize(statement);
+    }
+    sqlite3_close_v2(raw);
+    if (hasSettings)
+        throw RuntimeError(dberrors::UnrecognisedFormat,
+                           "'" + name +
+                               "' is an unencrypted product database made by an earlier version. Encrypt it "
+                               "with: zwsettings encrypt-database \"" +
+                               name + "\"");
+    throw RuntimeError(dberrors::UnrecognisedFormat, "Unrecognized database format '" + name + "'.");
+}
 
 bool StartsWithPwd(const std::string& part) {
     static const char prefix[] = "pwd=";
@@ -78,19 +100,28 @@ DatabaseRef SqliteDatabaseEngine::OpenDatabase(const std::string& name, bool exc
     std::error_code ignored;
     if (name.empty() || !std::filesystem::is_regular_file(host::PathFromUtf8(name), ignored))
         throw RuntimeError(dberrors::FileNotFound, "Could not find file '" + name + "'.");
+    if (IsPlainSqliteFile(name))
+        RefusePlainDatabase(name);
+    // An encrypted database is made of whole pages, and no page is smaller than 512 bytes.
+    if (std::filesystem::file_size(host::PathFromUtf8(name), ignored) % 512 != 0)
+        throw RuntimeError(dberrors::UnrecognisedFormat, "Unrecognized database format '" + name + "'.");
 
+    // Opened for writing even to read: after a writer was killed, the first reader rolls its journal back,
+    // which a read-only connection cannot do. query_only then refuses every write of a reader.
     sqlite3* raw = nullptr;
-    const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-    const int rc = sqlite3_open_v2(name.c_str(), &raw, flags, nullptr);
+    const int rc = sqlite3_open_v2(name.c_str(), &raw, SQLITE_OPEN_READWRITE, nullptr);
     std::unique_ptr<sqlite3, ConnectionCloser> connection(raw);
     if (rc != SQLITE_OK)
         sqlite::Fail(connection.get(), rc, name);
     sqlite3_busy_timeout(connection.get(), busyTimeoutMs_);
 
     try {
+        ApplyDatabaseKey(connection.get(), PasswordFromConnect(connect), name);
+        if (readOnly)
+            sqlite::Execute(connection.get(), "PRAGMA query_only = ON", name);
         if (exclusive)
             sqlite::Execute(connection.get(), "PRAGMA locking_mode = EXCLUSIVE", name);
-        CheckProductDatabase(connection.get(), name, PasswordFromConnect(connect));
+        CheckProductDatabase(connection.get(), name);
         if (!readOnly) {
             // The rollback journal keeps a database on a network share safe, where shared memory (which the
             // write-ahead log needs) does not work across machines.

@@ -57,6 +57,16 @@ void Statement::BindBlob(int index, const void* data, size_t size) {
         Fail(connection_, rc, databaseName_);
 }
 
+void Statement::BindNull(int index) {
+    const int rc = sqlite3_bind_null(statement_, index);
+    if (rc != SQLITE_OK)
+        Fail(connection_, rc, databaseName_);
+}
+
+void Statement::Reset() {
+    sqlite3_reset(statement_);
+}
+
 void Statement::BindInt(int index, int64_t value) {
     const int rc = sqlite3_bind_int64(statement_, index, value);
     if (rc != SQLITE_OK)

@@ -26,6 +26,9 @@ public:
     void BindText(int index, std::string_view text);
     void BindBlob(int index, const void* data, size_t size);
     void BindInt(int index, int64_t value);
+    void BindNull(int index);
+    // Makes the statement ready to run again; its bindings stay.
+    void Reset();
 
     // True while a row is available.
     bool Step();

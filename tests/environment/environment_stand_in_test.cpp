@@ -6,6 +6,7 @@
 
 #include "app/environment.h"
 #include "env_test_support.h"
+#include "environment/database_key.h"
 #include "environment/environment_stand_in.h"
 #include "environment/host_system.h"
 #include "environment/product_database.h"
@@ -58,7 +59,7 @@ TEST(EnvStandIn, GetFieldCountsFromOneAndKeepsEmptyFields) {
 class EnvStandInSettings : public ::testing::Test {
 protected:
     void SetUp() override {
-        CreateProductDatabase(folder.File("ZELTWIN.MDB"), "ZeltWin#Db1", 500);
+        CreateProductDatabase(folder.File("ZELTWIN.MDB"), "ZeltWin#Db1");
         StandInFactory factory;
         CreateEnvironment(factory);
         Env().SetProgramFolder(folder.File(""));
@@ -117,6 +118,7 @@ TEST_F(EnvStandInSettings, WriteBlockedPastTheBusyTimeoutFailsAndKeepsTheOldValu
         sqlite3* other = nullptr;
         sqlite3_stmt* statement = nullptr;
         ASSERT_EQ(sqlite3_open(database->Name().c_str(), &other), SQLITE_OK);
+        ApplyDatabaseKey(other, "ZeltWin#Db1", database->Name());
         ASSERT_EQ(sqlite3_prepare_v2(other, blocker, -1, &statement, nullptr), SQLITE_OK);
         ASSERT_NE(sqlite3_step(statement), SQLITE_BUSY);
 

@@ -2,22 +2,43 @@
 #include <sqlite3.h>
 
 #include "env_test_support.h"
+#include "environment/database_key.h"
+#include "environment/host_system.h"
 #include "environment/product_database.h"
-#include "environment/sha256.h"
+#include "environment/settings_store.h"
 #include "environment/sqlite_database.h"
 
 namespace zw {
 namespace {
+
+const std::string Password = "Secret#1";
 
 class EnvProductDatabase : public ::testing::Test {
 protected:
     // A folder name outside ASCII: paths travel as UTF-8 and must not pass through a code page.
     void SetUp() override {
         std::filesystem::create_directories(envtest::PathOf(folder.File("Zähne")));
-        CreateProductDatabase(path, "Secret#1", 500);
+        CreateProductDatabase(path, Password);
     }
-    int OpenError(const std::string& file, const std::string& connect = ";pwd=Secret#1") {
+    std::shared_ptr<SqliteDatabase> Open(const std::string& file, const std::string& password = Password) {
+        return std::static_pointer_cast<SqliteDatabase>(engine.OpenDatabase(file, false, false, ";pwd=" + password));
+    }
+    int OpenError(const std::string& file, const std::string& connect = ";pwd=" + Password) {
         return envtest::ErrorNumberOf([&] { engine.OpenDatabase(file, false, false, connect); });
+    }
+    // A SQLite file made by statements, encrypted with the password or, with none, plain.
+    std::string MakeSqliteFile(const std::string& name, const std::string& sql, const std::string& password = {}) {
+        const std::string file = folder.File(name);
+        sqlite3* raw = nullptr;
+        EXPECT_EQ(sqlite3_open(file.c_str(), &raw), SQLITE_OK);
+        if (!password.empty())
+            ApplyDatabaseKey(raw, password, file);
+        EXPECT_EQ(sqlite3_exec(raw, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sql;
+        sqlite3_close(raw);
+        return file;
+    }
+    size_t FilesInFolder() const {
+        return size_t(std::distance(std::filesystem::directory_iterator(folder.path / "Zähne"), {}));
     }
 
     envtest::TempFolder folder;
@@ -25,55 +46,115 @@ protected:
     SqliteDatabaseEngine engine;
 };
 
-TEST_F(EnvProductDatabase, OpensWithItsPasswordOnlyAndNeverStoresIt) {
+TEST_F(EnvProductDatabase, NothingInTheFileIsReadableWithoutThePassword) {
+    WriteStoredSetting(*Open(path), "INTERFACE", "XRAYSTATION42", "DIMAXIS\nhunter2-password\n\r");
+    const std::string bytes = envtest::ReadFile(path);
+    for (const char* text :
+         {"SQLite format 3", "INTERFACE", "XRAYSTATION42", "hunter2-password", "Settings", "History"})
+        EXPECT_EQ(bytes.find(text), std::string::npos) << text;
+    // The plain engine (no key) finds no database in it.
+    sqlite3* plain = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(path.c_str(), &plain, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+    EXPECT_NE(sqlite3_exec(plain, "SELECT * FROM Settings", nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_EQ(sqlite3_errcode(plain), SQLITE_NOTADB);
+    sqlite3_close(plain);
+    // Only the exact password opens it; the built-in one takes a cheaper key derivation, which does not fit.
     EXPECT_TRUE(engine.OpenDatabase(path, false, false, ";uid=u;PWD=Secret#1;")->IsOpen());
-    for (const char* connect : {"", ";pwd=", ";pwd=secret#1", ";pwd=Secret#1 ", ";pwd=Secret#", ";uid=Secret#1"})
+    for (const char* connect : {"", ";pwd=", ";pwd=secret#1", ";pwd=Secret#1 ", ";pwd=Secret#", ";pwd=ZeltWin#Db1"})
         EXPECT_EQ(OpenError(path, connect), 3031) << connect;
-    EXPECT_EQ(envtest::ReadFile(path).find("Secret#1"), std::string::npos);
+    EXPECT_EQ(ReadStoredSetting(*Open(path), "INTERFACE", "XRAYSTATION42"), "DIMAXIS\nhunter2-password\n\r");
 }
 
-TEST_F(EnvProductDatabase, MissingFilesAndFilesThatAreNotProductDatabasesAreRefused) {
-    EXPECT_EQ(OpenError(folder.File("MISSING.MDB")), 3024);
-    EXPECT_FALSE(std::filesystem::exists(folder.path / "MISSING.MDB"));
-    EXPECT_EQ(OpenError(folder.File("")), 3024) << "a folder is no database";
-    // Another program's database, and one with the right tables but no usable verifier.
-    const std::string sql[] = {"CREATE TABLE Patients(Id);",
-                               "CREATE TABLE Security(Salt, Verifier, Iterations); CREATE TABLE Settings(Section, Key, "
-                               "Value); INSERT INTO Security VALUES (x'01', zeroblob(20), 1);"};
+TEST_F(EnvProductDatabase, EveryKindOfBadFileGetsItsErrorAndIsLeftAsItWas) {
+    std::string random(8192, '\0');
+    for (size_t i = 0; i < random.size(); ++i)
+        random[i] = char((i * 2654435761u) >> 13);
+    const std::string encrypted = envtest::ReadFile(path);
+    envtest::WriteFile(folder.File("empty.mdb"), "");
     envtest::WriteFile(folder.File("text.mdb"), "this is not a database\r\n");
-    EXPECT_EQ(OpenError(folder.File("text.mdb")), 3343);
-    for (const std::string& statements : sql) {
-        const std::string file = folder.File(std::to_string(&statements - sql) + ".mdb");
-        sqlite3* raw = nullptr;
-        ASSERT_EQ(sqlite3_open(file.c_str(), &raw), SQLITE_OK);
-        sqlite3_exec(raw, statements.c_str(), nullptr, nullptr, nullptr);
-        sqlite3_close(raw);
-        EXPECT_EQ(OpenError(file), 3343) << statements;
+    envtest::WriteFile(folder.File("random.mdb"), random);
+    envtest::WriteFile(folder.File("cut.mdb"), encrypted.substr(0, encrypted.size() - 100));
+    envtest::WriteFile(folder.File("short.mdb"), encrypted.substr(0, encrypted.size() - 4096));
+    const std::pair<std::string, int> cases[] = {
+        {folder.File("missing.mdb"), 3024},
+        {folder.File(""), 3024}, // a folder
+        {folder.File("empty.mdb"), 3343},
+        {folder.File("text.mdb"), 3343},
+        {folder.File("cut.mdb"), 3343},    // not whole pages
+        {folder.File("short.mdb"), 3049},  // whole pages, but fewer than it holds
+        {folder.File("random.mdb"), 3031}, // as a wrong password: encryption hides the difference
+        {MakeSqliteFile("other.mdb", "CREATE TABLE Patients(Id)", Password), 3343},
+        {MakeSqliteFile("plain-other.mdb", "CREATE TABLE Patients(Id)"), 3343},
+        {MakeSqliteFile("plain.mdb", "CREATE TABLE Settings(Section, Key, Value)"), 3343},
+    };
+    for (const auto& [file, number] : cases) {
+        const bool isFile = std::filesystem::is_regular_file(envtest::PathOf(file));
+        const std::string before = isFile ? envtest::ReadFile(file) : "";
+        EXPECT_EQ(OpenError(file), number) << file;
+        EXPECT_EQ(isFile ? envtest::ReadFile(file) : "", before) << file;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.path / "missing.mdb"));
+    try {
+        Open(folder.File("plain.mdb"));
+    } catch (const RuntimeError& error) {
+        EXPECT_NE(std::string(error.what()).find("zwsettings encrypt-database"), std::string::npos) << error.what();
     }
 }
 
-TEST_F(EnvProductDatabase, CreatingOverAnythingThatExistsFailsAndKeepsIt) {
+TEST_F(EnvProductDatabase, CreatingRefusesWhatExistsAndPasswordsNobodyCouldOpenWith) {
     envtest::WriteFile(folder.File("notes.txt"), "keep me");
     for (const std::string& file : {path, folder.File("notes.txt")}) {
         const std::string before = envtest::ReadFile(file);
-        EXPECT_EQ(envtest::ErrorNumberOf([&] { CreateProductDatabase(file, "other", 500); }), 3204) << file;
+        EXPECT_EQ(envtest::ErrorNumberOf([&] { CreateProductDatabase(file, "other"); }), 3204) << file;
         EXPECT_EQ(envtest::ReadFile(file), before) << file;
     }
+    for (const char* password : {"", "ab;cd", ";"}) {
+        EXPECT_EQ(envtest::ErrorNumberOf([&] { CreateProductDatabase(folder.File("new.mdb"), password); }), 5);
+        EXPECT_FALSE(std::filesystem::exists(folder.path / "new.mdb")) << password;
+    }
+    // What a killed builder left beside the path goes with the next build; a living builder's file stays.
+    const std::string second = folder.File("Zähne/SECOND.MDB");
+    envtest::WriteFile(second + ".new-999999999-1", "half made");
+    envtest::WriteFile(second + ".new-999999999-1-journal", "half made");
+    const std::string living = second + ".new-" + std::to_string(host::ProcessId()) + "-7";
+    envtest::WriteFile(living, "being made");
+    CreateProductDatabase(second, Password);
+    EXPECT_EQ(envtest::ReadFile(living), "being made");
+    std::filesystem::remove(envtest::PathOf(living));
+    EXPECT_EQ(FilesInFolder(), 2u) << "only the two databases";
 }
 
-// The verifier's hash and key derivation against published vectors; the 56-byte message is the one whose length
-// no longer fits its last block.
-TEST(EnvPasswordVerifier, DigestAndPbkdf2MatchPublishedVectors) {
-    auto hex = [](const auto& bytes) {
-        std::string text;
-        for (uint8_t b : bytes)
-            text += std::string(1, "0123456789abcdef"[b >> 4]) + "0123456789abcdef"[b & 0x0f];
-        return text;
-    };
-    EXPECT_EQ(hex(crypto::Sha256Of("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq")),
-              "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1");
-    EXPECT_EQ(hex(crypto::Pbkdf2HmacSha256("password", {'s', 'a', 'l', 't'}, 4096, 32)),
-              "c5e478d59288c841aa530db6845c4c8d962893a001ce4e11a4963873aa98134a");
+TEST_F(EnvProductDatabase, ReencryptingKeepsEveryValueAndTheHistoryAndSwapsTheFileWhole) {
+    const std::string value = "SCHICK\nC:\\CDR\\NCDR.EXE\n\r\x01Zähne";
+    const std::string plain = MakeSqliteFile(
+        "Zähne/OLD.MDB", "CREATE TABLE Security(Salt, Verifier, Iterations); CREATE TABLE Settings(Section TEXT NOT "
+                         "NULL, Key TEXT NOT NULL, Value TEXT NOT NULL, PRIMARY KEY (Section, Key));");
+    {
+        sqlite3* raw = nullptr;
+        sqlite3_open(plain.c_str(), &raw);
+        sqlite3_stmt* insert = nullptr;
+        sqlite3_prepare_v2(raw, "INSERT INTO Settings VALUES ('INTERFACE', 'XRAYWS7', ?1)", -1, &insert, nullptr);
+        sqlite3_bind_text(insert, 1, value.data(), int(value.size()), SQLITE_STATIC);
+        sqlite3_step(insert);
+        sqlite3_finalize(insert);
+        sqlite3_close(raw);
+    }
+    EXPECT_EQ(envtest::ErrorNumberOf([&] { ReencryptProductDatabase(plain, Password, "x"); }), 3343);
+    ReencryptProductDatabase(plain, std::nullopt, Password);
+    EXPECT_EQ(ReadStoredSetting(*Open(plain), "INTERFACE", "XRAYWS7"), value);
+    WriteStoredSetting(*Open(plain), "INTERFACE", "XRAYWS7", "NONE\n\r", "test");
+
+    EXPECT_EQ(envtest::ErrorNumberOf([&] { ReencryptProductDatabase(plain, "wrong", "New#2"); }), 3031);
+    EXPECT_EQ(envtest::ErrorNumberOf([&] { ReencryptProductDatabase(plain, Password, "a;b"); }), 5);
+    ReencryptProductDatabase(plain, Password, "New#2");
+    EXPECT_EQ(OpenError(plain), 3031);
+    auto reopened = Open(plain, "New#2");
+    EXPECT_EQ(ReadStoredSetting(*reopened, "INTERFACE", "XRAYWS7"), "NONE\n\r");
+    const std::vector<HistoryRow> history = ReadHistory(*reopened);
+    ASSERT_EQ(history.size(), 1u);
+    EXPECT_EQ(history[0].oldValue, value);
+    EXPECT_EQ(history[0].writer, "test");
+    EXPECT_EQ(FilesInFolder(), 2u) << "no file left over beside the databases";
 }
 
 } // namespace
