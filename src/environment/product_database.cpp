@@ -55,7 +55,7 @@ Connection OpenConnection(const std::string& path, int flags) {
     Connection connection(raw);
     if (rc != SQLITE_OK)
         sqlite::Fail(connection.get(), rc, path);
-    sqlite3_busy_timeout(connection.get(), DefaultBusyTimeoutMs);
+    sqlite::SetBusyTimeout(connection.get(), DefaultBusyTimeoutMs);
     return connection;
 }
 
@@ -127,13 +127,25 @@ void CheckProductDatabase(sqlite3* connection, const std::string& name) {
                               "FROM History"))
         NotProductDatabase(name);
     // A file cut short (a copy that did not finish) would fail later, in the middle of a read or a write.
-    std::error_code error;
-    const auto size = std::filesystem::file_size(host::PathFromUtf8(name), error);
+    // Page count and file size are compared inside one read transaction, where no writer can grow the file.
+    sqlite::Execute(connection, "BEGIN", name);
     const int64_t expected =
         PragmaNumber(connection, "PRAGMA page_count", name) * PragmaNumber(connection, "PRAGMA page_size", name);
+    std::error_code error;
+    const auto size = std::filesystem::file_size(host::PathFromUtf8(name), error);
+    sqlite::Execute(connection, "COMMIT", name);
     if (!error && int64_t(size) < expected)
         throw RuntimeError(dberrors::Corrupt, "Cannot open database '" + name +
                                                   "'. The file is shorter than the database it holds: it is damaged.");
+}
+
+std::vector<std::string> DatabaseIntegrityProblems(sqlite3* connection, const std::string& name) {
+    sqlite::Statement check(connection, "PRAGMA integrity_check", name);
+    std::vector<std::string> problems;
+    while (check.Step())
+        if (const std::string line = check.ColumnText(0); line != "ok")
+            problems.push_back(line);
+    return problems;
 }
 
 void CreateProductDatabase(const std::string& path, const std::string& password) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 struct sqlite3;
 
@@ -24,5 +25,8 @@ void CheckProductDatabase(sqlite3* connection, const std::string& name);
 // the database meanwhile: the old database is locked exclusively while it is copied.
 void ReencryptProductDatabase(const std::string& path, const std::optional<std::string>& currentPassword,
                               const std::string& newPassword);
+
+// SQLite's own integrity check of every page, index and table; the empty list when all is well.
+std::vector<std::string> DatabaseIntegrityProblems(sqlite3* connection, const std::string& name);
 
 } // namespace zw

@@ -22,6 +22,7 @@ const char* const Usage =
     "  create-database PATH    make a new, empty product database protected by the password\n"
     "  get SECTION KEY         write a setting's value exactly as stored, with no newline added\n"
     "  set SECTION KEY         store standard input, exactly as read, as a setting's value\n"
+    "  check                   check every page of the database; prints ok or what is damaged\n"
     "  list                    show every setting, one a line: section, key and value separated by tabs,\n"
     "                          with \\n, \\r, \\t and \\\\ standing for LF, CR, tab and backslash\n"
     "The database is ZELTWIN.MDB in the current folder unless --database names another. The password is\n"
@@ -97,6 +98,17 @@ int Run(const Arguments& parsed, std::istream& in, std::ostream& out, std::ostre
         const std::string value((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         WriteStoredSetting(*Open(parsed, false), parsed.words[1], parsed.words[2], value);
         return toolexit::Success;
+    }
+    if (command == "check") {
+        ExpectWords(parsed, 1);
+        const auto database = Open(parsed, true);
+        const std::vector<std::string> problems = DatabaseIntegrityProblems(database->Connection(), database->Name());
+        for (const std::string& problem : problems)
+            out << problem << '\n';
+        if (problems.empty())
+            out << "ok\n";
+        out.flush();
+        return problems.empty() ? toolexit::Success : toolexit::Failure;
     }
     if (command == "list") {
         ExpectWords(parsed, 1);

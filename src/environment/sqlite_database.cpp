@@ -70,7 +70,7 @@ void SqliteDatabase::Close() {
 }
 
 void SqliteDatabase::SetBusyTimeout(int milliseconds) {
-    sqlite3_busy_timeout(Connection(), milliseconds);
+    sqlite::SetBusyTimeout(Connection(), milliseconds);
 }
 
 sqlite3* SqliteDatabase::Connection() const {
@@ -113,7 +113,7 @@ DatabaseRef SqliteDatabaseEngine::OpenDatabase(const std::string& name, bool exc
     std::unique_ptr<sqlite3, ConnectionCloser> connection(raw);
     if (rc != SQLITE_OK)
         sqlite::Fail(connection.get(), rc, name);
-    sqlite3_busy_timeout(connection.get(), busyTimeoutMs_);
+    sqlite::SetBusyTimeout(connection.get(), busyTimeoutMs_);
 
     try {
         ApplyDatabaseKey(connection.get(), PasswordFromConnect(connect), name);

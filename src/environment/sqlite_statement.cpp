@@ -1,5 +1,10 @@
 #include "sqlite_statement.h"
 
+#include <chrono>
+#include <cstdint>
+#include <random>
+#include <thread>
+
 #include "../controls/runtime_error.h"
 #include "database_errors.h"
 
@@ -26,6 +31,27 @@ void Fail(sqlite3* connection, int resultCode, const std::string& databaseName) 
     default:
         throw RuntimeError(dberrors::EngineFailure, "Database error in '" + databaseName + "'." + suffix);
     }
+}
+
+namespace {
+
+int WaitForLock(void* timeout, int count) {
+    using Clock = std::chrono::steady_clock;
+    thread_local Clock::time_point waitStarted;
+    thread_local std::minstd_rand jitter(std::random_device{}());
+    if (count == 0)
+        waitStarted = Clock::now();
+    const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - waitStarted).count();
+    if (waited >= reinterpret_cast<intptr_t>(timeout))
+        return 0;
+    std::this_thread::sleep_for(std::chrono::microseconds(1000 + jitter() % 3000));
+    return 1;
+}
+
+} // namespace
+
+void SetBusyTimeout(sqlite3* connection, int milliseconds) {
+    sqlite3_busy_handler(connection, WaitForLock, reinterpret_cast<void*>(intptr_t(milliseconds)));
 }
 
 void Execute(sqlite3* connection, const char* sql, const std::string& databaseName) {
