@@ -100,8 +100,7 @@ void WriteStoredSettings(SqliteDatabase& database, const std::vector<SettingChan
         // The journal is made beside the database at the first write: when it cannot be, the folder is
         // read-only for this user, though the file itself may not be.
         if (error.Number() == dberrors::FileNotFound)
-            throw RuntimeError(dberrors::ReadOnly, "Cannot update. Database or object is read-only: the folder of '" +
-                                                       name + "' does not allow this user to make files in it.");
+            sqlite::ReadOnlyFolder(name);
         throw;
     }
 }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "../controls/runtime_error.h"
+#include "database_key.h"
 #include "environment_overrides.h"
 #include "product_database.h"
 #include "settings_store.h"
@@ -19,7 +20,10 @@ const char* const DefaultDatabase = "ZELTWIN.MDB";
 const char* const Usage =
     "usage: zwsettings [--database PATH] [--password PW] COMMAND\n"
     "commands:\n"
-    "  create-database PATH    make a new, empty product database protected by the password\n"
+    "  create-database PATH    make a new, empty product database encrypted with the password\n"
+    "  encrypt-database PATH   encrypt, in place, an unencrypted product database made by an earlier\n"
+    "                          version, with the password\n"
+    "  change-password NEW     encrypt the database with the password NEW instead of the password\n"
     "  get SECTION KEY         write a setting's value exactly as stored, with no newline added\n"
     "  set SECTION KEY         store standard input, exactly as read, as a setting's value\n"
     "  check                   check every page of the database; prints ok or what is damaged\n"
@@ -71,6 +75,13 @@ std::shared_ptr<SqliteDatabase> Open(const Arguments& parsed, bool readOnly) {
     return std::static_pointer_cast<SqliteDatabase>(engine.OpenDatabase(name, false, readOnly, ";pwd=" + password));
 }
 
+// A password for a new or re-encrypted database, refused as a usage error when nobody could open with it.
+const std::string& NewPassword(const std::string& password) {
+    if (const std::string problem = NewPasswordProblem(password); !problem.empty())
+        throw UsageError{problem};
+    return password;
+}
+
 int Run(const Arguments& parsed, std::istream& in, std::ostream& out, std::ostream& err) {
     const std::string& command = parsed.words[0];
     if (command == "create-database") {
@@ -79,7 +90,20 @@ int Run(const Arguments& parsed, std::istream& in, std::ostream& out, std::ostre
         const std::optional<std::string> path = parsed.words.size() == 2 ? parsed.words[1] : parsed.database;
         if (!path)
             throw UsageError{"create-database needs the path of the new database"};
-        CreateProductDatabase(*path, parsed.password ? *parsed.password : ProductDatabasePassword());
+        CreateProductDatabase(*path, NewPassword(parsed.password ? *parsed.password : ProductDatabasePassword()));
+        return toolexit::Success;
+    }
+    if (command == "encrypt-database") {
+        ExpectWords(parsed, 2);
+        ReencryptProductDatabase(parsed.words[1], std::nullopt,
+                                 NewPassword(parsed.password ? *parsed.password : ProductDatabasePassword()));
+        return toolexit::Success;
+    }
+    if (command == "change-password") {
+        ExpectWords(parsed, 2);
+        ReencryptProductDatabase(parsed.database.value_or(DefaultDatabase),
+                                 parsed.password ? *parsed.password : ProductDatabasePassword(),
+                                 NewPassword(parsed.words[1]));
         return toolexit::Success;
     }
     if (command == "get") {

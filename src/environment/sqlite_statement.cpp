@@ -10,6 +10,11 @@
 
 namespace zw::sqlite {
 
+void ReadOnlyFolder(const std::string& databaseName) {
+    throw RuntimeError(dberrors::ReadOnly, "Cannot update. Database or object is read-only: the folder of '" +
+                                               databaseName + "' does not allow this user to make files in it.");
+}
+
 void Fail(sqlite3* connection, int resultCode, const std::string& databaseName) {
     const std::string detail = connection != nullptr ? sqlite3_errmsg(connection) : sqlite3_errstr(resultCode);
     const std::string suffix = " (" + detail + ")";
@@ -18,6 +23,8 @@ void Fail(sqlite3* connection, int resultCode, const std::string& databaseName) 
     case SQLITE_LOCKED:
         throw RuntimeError(dberrors::Locked, "Could not update; currently locked: '" + databaseName + "'." + suffix);
     case SQLITE_READONLY:
+        if (connection != nullptr && sqlite3_extended_errcode(connection) == SQLITE_READONLY_DIRECTORY)
+            ReadOnlyFolder(databaseName);
         throw RuntimeError(dberrors::ReadOnly,
                            "Cannot update. Database or object is read-only: '" + databaseName + "'." + suffix);
     case SQLITE_NOTADB:

@@ -11,6 +11,9 @@ namespace zw::sqlite {
 // own explanation.
 [[noreturn]] void Fail(sqlite3* connection, int resultCode, const std::string& databaseName);
 
+// A write that cannot make its journal beside the database: the folder is read-only for this user.
+[[noreturn]] void ReadOnlyFolder(const std::string& databaseName);
+
 // Makes the connection wait up to the timeout for another connection's lock. Waiters look again every
 // few milliseconds, with a random share, so a writer that has waited long has the same chance at the next
 // release as one that has just come (SQLite's own handler looks ever more rarely, and under contention the

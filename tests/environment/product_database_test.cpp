@@ -38,7 +38,7 @@ protected:
         return file;
     }
     size_t FilesInFolder() const {
-        return size_t(std::distance(std::filesystem::directory_iterator(folder.path / "Zähne"), {}));
+        return size_t(std::distance(std::filesystem::directory_iterator(folder.path / envtest::PathOf("Zähne")), {}));
     }
 
     envtest::TempFolder folder;
