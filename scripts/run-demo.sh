@@ -18,10 +18,14 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export ZELT_STATION=${ZELT_STATION:-DEMO}
 
 cp build/windows/ZWInterfaceSetup.exe build/windows/ZWSettings.exe "$demo/"
+[ -f "$WINEPREFIX/system.reg" ] || { xvfb-run -a wineboot --init >/dev/null 2>&1; wineserver -w; }
 if [ ! -f "$demo/ZELTWIN.MDB" ]; then
-    [ -f "$WINEPREFIX/system.reg" ] || { xvfb-run -a wineboot --init >/dev/null 2>&1; wineserver -w; }
     (cd "$demo" && wine ZWSettings.exe create-database ZELTWIN.MDB)
     echo "run-demo: created the demo product database $demo/ZELTWIN.MDB"
+elif [ "$(head -c 15 "$demo/ZELTWIN.MDB")" = "SQLite format 3" ]; then
+    # A demo database made by an earlier version is not encrypted; the program refuses it until it is.
+    (cd "$demo" && wine ZWSettings.exe encrypt-database ZELTWIN.MDB)
+    echo "run-demo: encrypted the demo product database $demo/ZELTWIN.MDB made by an earlier version"
 fi
 
 if [ -n "${DISPLAY:-}" ]; then

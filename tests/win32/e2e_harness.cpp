@@ -182,11 +182,11 @@ void DialogTest::Start(bool expectDialog) {
         throw std::runtime_error("no dialog; on screen: " + OpenBoxes());
 }
 
-void DialogTest::ExpectCleanExit() {
+void DialogTest::ExpectExit(DWORD expectedCode) {
     DWORD code = 0;
     ASSERT_EQ(WaitForSingleObject(process_.hProcess, 20000), WAIT_OBJECT_0) << "still running: " << OpenBoxes();
     GetExitCodeProcess(process_.hProcess, &code);
-    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(code, expectedCode);
 }
 
 std::vector<HWND> DialogTest::Windows() const {

@@ -88,7 +88,8 @@ protected:
 
     // Starts the program; with a dialog expected, waits for it and fails the test when none came.
     void Start(bool expectDialog = true);
-    void ExpectCleanExit();
+    void ExpectCleanExit() { ExpectExit(0); }
+    void ExpectExit(DWORD expectedCode);
     // The first visible top-level window of the program that matches, waited for; null when none came.
     HWND WaitForWindow(const std::function<bool(HWND)>& match);
     std::optional<Box> WaitForMessageBox(const std::wstring& title = BoxTitle);
