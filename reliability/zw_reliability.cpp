@@ -229,6 +229,10 @@ int KillWriter(int tries, size_t maxBytes) {
     std::mt19937 random(42);
     std::string current = MakeValue("initial", 100, random);
     Run(Db(database, {"set", "INTERFACE", "XRAYWS1"}), current, "set");
+    // Kills land anywhere from the start to the end of an uninterrupted set of the largest value.
+    const Result whole =
+        Run(Db(database, {"set", "INTERFACE", "XRAYWS0"}), MakeValue("whole", maxBytes, random), "set");
+    const auto span = std::max<long>(1000, long(whole.milliseconds * 1000));
     int completed = 0, killed = 0;
     for (int i = 0; i < tries; ++i) {
         const std::string next = MakeValue("try" + std::to_string(i), 1 + random() % maxBytes, random);
@@ -236,7 +240,7 @@ int KillWriter(int tries, size_t maxBytes) {
         std::ofstream(in, std::ios::binary) << next;
         const pid_t child =
             Start(Db(database, {"set", "INTERFACE", "XRAYWS1"}), in, folder / "kill.out", folder / "kill.err");
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % 60000));
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % span));
         kill(child, SIGKILL);
         const int status = Wait(child);
         status == 0 ? ++completed : ++killed;
@@ -249,8 +253,8 @@ int KillWriter(int tries, size_t maxBytes) {
             Problem("after a killed set the value is neither the old nor the new one");
         CheckIntegrity(database, "after a killed set");
     }
-    std::printf("kill-writer: %d tries (values up to %zu bytes): %d killed mid-write, %d finished first\n", tries,
-                maxBytes, killed, completed);
+    std::printf("kill-writer: %d tries (values up to %zu bytes, kills within %.0f ms): %d killed, %d finished first\n",
+                tries, maxBytes, whole.milliseconds, killed, completed);
     return 0;
 }
 

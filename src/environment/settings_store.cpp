@@ -122,6 +122,20 @@ std::vector<HistoryRow> ReadHistory(SqliteDatabase& database) {
     return rows;
 }
 
+std::vector<std::string> HistoryDisagreements(SqliteDatabase& database) {
+    sqlite::Statement query(database.Connection(),
+                            "SELECT h.Section, h.Key FROM History h LEFT JOIN Settings s "
+                            "ON s.Section = h.Section AND s.Key = h.Key "
+                            "WHERE h.Id = (SELECT max(Id) FROM History WHERE Section = h.Section AND Key = h.Key) "
+                            "AND s.Value IS NOT h.NewValue ORDER BY h.Section, h.Key",
+                            database.Name());
+    std::vector<std::string> problems;
+    while (query.Step())
+        problems.push_back("the history of " + query.ColumnText(0) + " " + query.ColumnText(1) +
+                           " does not end in its current value");
+    return problems;
+}
+
 std::vector<StoredSetting> ListStoredSettings(SqliteDatabase& database) {
     sqlite::Statement query(database.Connection(), "SELECT Section, Key, Value FROM Settings ORDER BY Section, Key",
                             database.Name());

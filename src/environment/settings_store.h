@@ -54,6 +54,11 @@ struct HistoryRow {
 // The whole history, newest first.
 std::vector<HistoryRow> ReadHistory(SqliteDatabase& database);
 
+// The settings whose newest history row does not name their current value (a removal names none): empty
+// whenever every write went through WriteStoredSettings. Settings older than the history have no row and
+// are not counted.
+std::vector<std::string> HistoryDisagreements(SqliteDatabase& database);
+
 // Every setting, ordered by section and key.
 std::vector<StoredSetting> ListStoredSettings(SqliteDatabase& database);
 

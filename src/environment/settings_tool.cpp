@@ -26,7 +26,8 @@ const char* const Usage =
     "  change-password NEW     encrypt the database with the password NEW instead of the password\n"
     "  get SECTION KEY         write a setting's value exactly as stored, with no newline added\n"
     "  set SECTION KEY         store standard input, exactly as read, as a setting's value\n"
-    "  check                   check every page of the database; prints ok or what is damaged\n"
+    "  check                   check every page of the database and that every setting's history ends in\n"
+    "                          its value; prints ok or what is wrong\n"
     "  list                    show every setting, one a line: section, key and value separated by tabs,\n"
     "                          with \\n, \\r, \\t and \\\\ standing for LF, CR, tab and backslash\n"
     "The database is ZELTWIN.MDB in the current folder unless --database names another. The password is\n"
@@ -126,7 +127,9 @@ int Run(const Arguments& parsed, std::istream& in, std::ostream& out, std::ostre
     if (command == "check") {
         ExpectWords(parsed, 1);
         const auto database = Open(parsed, true);
-        const std::vector<std::string> problems = DatabaseIntegrityProblems(database->Connection(), database->Name());
+        std::vector<std::string> problems = DatabaseIntegrityProblems(database->Connection(), database->Name());
+        if (problems.empty())
+            problems = HistoryDisagreements(*database);
         for (const std::string& problem : problems)
             out << problem << '\n';
         if (problems.empty())

@@ -7,6 +7,7 @@
 #include "environment/product_database.h"
 #include "environment/settings_store.h"
 #include "environment/sqlite_database.h"
+#include "environment/sqlite_statement.h"
 
 namespace zw {
 namespace {
@@ -155,6 +156,36 @@ TEST_F(EnvProductDatabase, ReencryptingKeepsEveryValueAndTheHistoryAndSwapsTheFi
     EXPECT_EQ(history[0].oldValue, value);
     EXPECT_EQ(history[0].writer, "test");
     EXPECT_EQ(FilesInFolder(), 2u) << "no file left over beside the databases";
+}
+
+TEST_F(EnvProductDatabase, EveryWriteLeavesAHistoryRowAndTheHistoryEndsInEachValue) {
+    envtest::ScopedVariable station("ZELT_STATION", "FRONTDESK");
+    auto database = Open(path);
+    WriteStoredSetting(*database, "INTERFACE", "XRAYWS7", "DEXIS\n\n\r", "ZWInterfaceSetup");
+    WriteStoredSettings(*database, {{"INTERFACE", "XRAYWS7", "DEXIS\n\n\r"}, {"INTERFACE", "PROBEWS7", std::nullopt}},
+                        "zwsettings apply");
+    WriteStoredSettings(*database, {{"INTERFACE", "XRAYWS7", std::nullopt}}, "zwsettings remove");
+    const std::vector<HistoryRow> rows = ReadHistory(*database);
+    ASSERT_EQ(rows.size(), 4u);
+    // Newest first; a confirmed value and a removal of nothing are recorded too.
+    const std::tuple<std::string, std::string, std::optional<std::string>, std::optional<std::string>> expected[] = {
+        {"zwsettings remove", "XRAYWS7", "DEXIS\n\n\r", std::nullopt},
+        {"zwsettings apply", "PROBEWS7", std::nullopt, std::nullopt},
+        {"zwsettings apply", "XRAYWS7", "DEXIS\n\n\r", "DEXIS\n\n\r"},
+        {"ZWInterfaceSetup", "XRAYWS7", std::nullopt, "DEXIS\n\n\r"}};
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const auto& [writer, key, oldValue, newValue] = expected[i];
+        EXPECT_EQ(std::tie(rows[i].writer, rows[i].key, rows[i].oldValue, rows[i].newValue),
+                  std::tie(writer, key, oldValue, newValue))
+            << i;
+        EXPECT_EQ(rows[i].workstation, "FRONTDESK");
+        EXPECT_FALSE(rows[i].user.empty());
+        EXPECT_EQ(rows[i].time.size(), 24u) << rows[i].time; // 2026-12-06T03:46:16.123Z
+    }
+    EXPECT_TRUE(HistoryDisagreements(*database).empty());
+    // A value changed behind the history's back shows.
+    sqlite::Execute(database->Connection(), "INSERT INTO Settings VALUES ('INTERFACE', 'XRAYWS7', 'SCHICK')", path);
+    EXPECT_EQ(HistoryDisagreements(*database).size(), 1u);
 }
 
 } // namespace
