@@ -29,7 +29,8 @@ int RunDetect(const std::vector<std::string>& args, std::ostream& out, std::ostr
         else if (name == "csv")
             format = DetectFormat::Csv;
         else {
-            err << "detect: unknown argument " << args[i] << "\nusage: detect [--format table|json|csv]\n";
+            err << "detect: unknown " << (name.empty() ? "argument " + args[i] : "format " + name)
+                << "\nusage: detect [--format table|json|csv]\n";
             return BadArguments;
         }
     }

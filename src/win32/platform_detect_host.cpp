@@ -54,7 +54,8 @@ public:
     }
 
 private:
-    // The share behind a mapped drive, as the user's mapping names it; empty when Windows does not say.
+    // The share behind a mapped drive, as the user's mapping names it, also for a remembered mapping that is
+    // not connected now; empty when Windows does not say.
     static std::string ShareOf(const std::wstring& letter) {
         std::wstring share(MAX_PATH, L'\0');
         DWORD size = DWORD(share.size());
@@ -63,7 +64,7 @@ private:
             share.assign(size, L'\0');
             status = WNetGetConnectionW(letter.c_str(), share.data(), &size);
         }
-        if (status != NO_ERROR)
+        if (status != NO_ERROR && status != ERROR_CONNECTION_UNAVAIL)
             return {};
         share.resize(wcsnlen(share.c_str(), share.size()));
         return win32::Narrow(share);
