@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 
 #include "controls/strings.h"
@@ -82,8 +83,15 @@ CheckResults CheckPaths(const std::shared_ptr<DetectHost>& host, const std::vect
     answers->exists.resize(paths.size());
     answers->workersLeft = byRoot.size();
     const auto deadline = std::chrono::steady_clock::now() + budget;
-    for (auto& [root, rootPaths] : byRoot)
-        std::thread(CheckRoot, host, answers, root, rootPaths).detach();
+    for (auto& [root, rootPaths] : byRoot) {
+        try {
+            std::thread(CheckRoot, host, answers, root, rootPaths).detach();
+        } catch (const std::system_error&) {
+            // No thread to spare: this root's places stay unanswered, as if it had not answered in time.
+            std::lock_guard lock(answers->mutex);
+            --answers->workersLeft;
+        }
+    }
 
     std::unique_lock lock(answers->mutex);
     answers->changed.wait_until(lock, deadline, [&] { return answers->workersLeft == 0; });
