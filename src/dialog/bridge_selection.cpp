@@ -6,6 +6,7 @@
 #include "controls/runtime_error.h"
 #include "controls/strings.h"
 #include "dialog/frm_zw_int_stp.h"
+#include "locate/program_locations.h"
 
 namespace zw {
 
@@ -25,18 +26,20 @@ constexpr int SchickDicomBox = 9;
 constexpr int MediaDentBox = 10;
 constexpr int OrthoCadBox = 11;
 
-const char* const NcdrAppPath = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\NCDR.EXE";
-const char* const CdrAppPath = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\CDR.EXE";
-const char* const CdrDicomAppPath = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\CDRDicom.EXE";
-const char* const MediaDentServer = "CLSID\\{E83A9180-5A1A-45AF-8D55-00841FE3FD18}\\LocalServer32";
-const char* const OrthoCadDefault = "C:\\Program Files\\Cadent\\OrthoCAD\\OrthoCAD.exe";
-
 // The wording, typo included, is what users and support staff know; keep it byte for byte.
 const char* const ProImageMissing = "You do not have ProImage setup on this computer, Please install PorImage program "
                                     "to this computer before you select this option";
 
 bool IsBlank(const std::string& text) {
     return Trim(text).empty();
+}
+
+// The row's proposed command line: the first of its registry entries that is not empty, as read.
+std::string RegisteredCommandLine(int16_t row) {
+    return FirstRegistered(
+               ProposalEntries(row),
+               [](const RegistryEntry& entry) { return Env().ReadRegistryString(entry.subKey, "", entry.root); })
+        .second;
 }
 
 // A value change during the "None" step may fail on a row that is missing or cannot take the value; the
@@ -70,13 +73,8 @@ void frmZWIntStp::CheckBox1_Click(int16_t Index) {
     switch (Index) {
     case SchickRow:
         if (checked) {
-            if (IsBlank(Text1(SchickBox).Text())) {
-                // Newer Schick installations register NCDR.EXE; older ones only CDR.EXE.
-                std::string path = Env().ReadRegistryString(NcdrAppPath, "", HKEY_LOCAL_MACHINE_VALUE);
-                if (path.empty())
-                    path = Env().ReadRegistryString(CdrAppPath, "", HKEY_LOCAL_MACHINE_VALUE);
-                Text1(SchickBox).SetText(path);
-            }
+            if (IsBlank(Text1(SchickBox).Text()))
+                Text1(SchickBox).SetText(RegisteredCommandLine(SchickRow));
         } else {
             Text1(SchickBox).SetText("");
         }
@@ -90,7 +88,7 @@ void frmZWIntStp::CheckBox1_Click(int16_t Index) {
     case SchickDicomRow:
         if (checked) {
             if (IsBlank(Text1(SchickDicomBox).Text()))
-                Text1(SchickDicomBox).SetText(Env().ReadRegistryString(CdrDicomAppPath, "", HKEY_LOCAL_MACHINE_VALUE));
+                Text1(SchickDicomBox).SetText(RegisteredCommandLine(SchickDicomRow));
         } else {
             Text1(SchickDicomBox).SetText("");
         }
@@ -99,7 +97,7 @@ void frmZWIntStp::CheckBox1_Click(int16_t Index) {
         if (checked) {
             // The server registration may carry quotes or arguments; it is used as registered.
             if (IsBlank(Text1(MediaDentBox).Text()))
-                Text1(MediaDentBox).SetText(Env().ReadRegistryString(MediaDentServer, "", HKEY_CLASSES_ROOT_VALUE));
+                Text1(MediaDentBox).SetText(RegisteredCommandLine(MediaDentRow));
         } else {
             Text1(MediaDentBox).SetText("");
         }

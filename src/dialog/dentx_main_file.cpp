@@ -1,4 +1,6 @@
 // ProImage counts as set up on this computer when Dentx.ini in the Windows folder names its main file.
+#include "dialog/dentx_main_file.h"
+
 #include "controls/strings.h"
 #include "dialog/frm_zw_int_stp.h"
 
@@ -11,23 +13,27 @@ constexpr unsigned MainFileBufferSize = 2048;
 
 } // namespace
 
-std::string frmZWIntStp::ReadDentxMainFile() {
-    WindowsProfile& profile = GetPlatform().profile;
-
+DentxMainFile LookUpDentxMainFile(WindowsProfile& profile) {
+    DentxMainFile found;
     std::string folder;
     const unsigned folderLength = profile.GetWindowsDirectoryA(folder, WindowsFolderBufferSize);
     if (folderLength < 1)
-        return "";
-    const std::string file = zw::Left(folder, static_cast<int>(folderLength)) + "\\Dentx.ini";
-    if (!profile.FileExists(file))
-        return "";
+        return found;
+    found.iniFile = zw::Left(folder, static_cast<int>(folderLength)) + "\\Dentx.ini";
+    found.iniExists = profile.FileExists(found.iniFile);
+    if (!found.iniExists)
+        return found;
 
     std::string mainFile;
     const unsigned count =
-        profile.GetPrivateProfileStringA("imagemgt", "MainFile", "", mainFile, MainFileBufferSize, file);
-    if (count == 0)
-        return "";
-    return zw::Left(mainFile, static_cast<int>(count));
+        profile.GetPrivateProfileStringA("imagemgt", "MainFile", "", mainFile, MainFileBufferSize, found.iniFile);
+    if (count > 0)
+        found.mainFile = zw::Left(mainFile, static_cast<int>(count));
+    return found;
+}
+
+std::string frmZWIntStp::ReadDentxMainFile() {
+    return LookUpDentxMainFile(GetPlatform().profile).mainFile;
 }
 
 } // namespace zw

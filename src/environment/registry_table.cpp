@@ -14,14 +14,25 @@ std::string Folded(std::string text) {
 
 } // namespace
 
-void TableRegistryReader::Set(uint32_t rootKey, const std::string& subKey, const std::string& valueName,
-                              const std::string& value) {
-    values_[{rootKey, Folded(subKey), Folded(valueName)}] = value;
+std::string RegistryReader::ReadString(uint32_t rootKey, const std::string& subKey, const std::string& valueName) {
+    for (const RegistryView view : {RegistryView::Bits32, RegistryView::Bits64}) {
+        if (auto value = ReadInView(rootKey, subKey, valueName, view))
+            return *value;
+    }
+    return {};
 }
 
-std::string TableRegistryReader::ReadString(uint32_t rootKey, const std::string& subKey, const std::string& valueName) {
-    const auto it = values_.find({rootKey, Folded(subKey), Folded(valueName)});
-    return it == values_.end() ? std::string() : it->second;
+void TableRegistryReader::Set(uint32_t rootKey, const std::string& subKey, const std::string& valueName,
+                              const std::string& value, RegistryView view) {
+    values_[{view, rootKey, Folded(subKey), Folded(valueName)}] = value;
+}
+
+std::optional<std::string> TableRegistryReader::ReadInView(uint32_t rootKey, const std::string& subKey,
+                                                           const std::string& valueName, RegistryView view) {
+    const auto it = values_.find({view, rootKey, Folded(subKey), Folded(valueName)});
+    if (it == values_.end())
+        return std::nullopt;
+    return it->second;
 }
 
 } // namespace zw

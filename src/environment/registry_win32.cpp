@@ -65,16 +65,11 @@ std::optional<std::string> ReadFromView(HKEY root, const std::wstring& subKey, c
 
 class Win32RegistryReader : public RegistryReader {
 public:
-    std::string ReadString(uint32_t rootKey, const std::string& subKey, const std::string& valueName) override {
+    std::optional<std::string> ReadInView(uint32_t rootKey, const std::string& subKey, const std::string& valueName,
+                                          RegistryView view) override {
         const HKEY root = rootKey == HKEY_CLASSES_ROOT_VALUE ? HKEY_CLASSES_ROOT : HKEY_LOCAL_MACHINE;
-        const std::wstring wideSubKey = host::WideFromUtf8(subKey);
-        const std::wstring wideValueName = host::WideFromUtf8(valueName);
-        // Most imaging programs come with 32-bit installers, which register in the 32-bit view.
-        for (const REGSAM view : {REGSAM(KEY_WOW64_32KEY), REGSAM(KEY_WOW64_64KEY)}) {
-            if (auto value = ReadFromView(root, wideSubKey, wideValueName, view))
-                return *value;
-        }
-        return {};
+        const REGSAM sam = view == RegistryView::Bits32 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+        return ReadFromView(root, host::WideFromUtf8(subKey), host::WideFromUtf8(valueName), sam);
     }
 };
 

@@ -1,0 +1,22 @@
+#pragma once
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "detect/detect.h"
+
+namespace zw {
+
+// detect [--format table|json|csv]: where each imaging program is or could be on this machine. Exit code 0, or
+// 2 for arguments it does not know (the message on err).
+int RunDetect(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The same, on a given machine and registry.
+int RunDetect(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+              const std::shared_ptr<DetectHost>& host, RegistryReader& registry);
+
+// The file of a bridge program found first on this machine, for storing as its command line; when there is
+// none, the places looked at.
+DetectedProgram DetectProgram(const std::string& code);
+
+} // namespace zw

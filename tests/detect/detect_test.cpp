@@ -1,0 +1,192 @@
+// Where each program is looked for, in the dialog's order and registry views, which place is marked, and
+// that a drive that does not answer costs the search no more than its time budget.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "detect/detect_format.h"
+#include "detect/fake_detect_host.h"
+#include "detect/run_detect.h"
+#include "platform/environment_component.h"
+
+namespace zw::test {
+namespace {
+
+using Strings = std::vector<std::string>;
+constexpr auto B32 = RegistryView::Bits32;
+constexpr auto B64 = RegistryView::Bits64;
+const std::string AppPaths = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
+const std::string MediaDentKey = "CLSID\\{E83A9180-5A1A-45AF-8D55-00841FE3FD18}\\LocalServer32";
+
+struct Search {
+    std::shared_ptr<FakeDetectHost> host = std::make_shared<FakeDetectHost>();
+    TableRegistryReader registry;
+    ~Search() { host->Release(); }
+
+    void AppPath(const std::string& program, const std::string& value, RegistryView view) {
+        registry.Set(HKEY_LOCAL_MACHINE_VALUE, AppPaths + program, "", value, view);
+    }
+    std::vector<ProgramPlaces> Run() { return Detect(host, registry, {std::chrono::milliseconds(150)}); }
+};
+
+const ProgramPlaces& ProgramOf(const std::vector<ProgramPlaces>& programs, const std::string& code) {
+    for (const auto& program : programs)
+        if (program.code == code)
+            return program;
+    throw std::runtime_error("no program " + code);
+}
+
+// Each place as "marks state path <- source", the marks '*' (found first) and '>' (proposed).
+Strings Lines(const ProgramPlaces& program) {
+    Strings lines;
+    for (const auto& place : program.places) {
+        std::ostringstream line;
+        line << (place.first ? "*" : "") << (place.proposed ? ">" : "") << " " << int(place.presence) << " "
+             << DescribePlace(place);
+        lines.push_back(line.str());
+    }
+    return lines;
+}
+
+// The dialog reads an entry's 32-bit view first and takes it even when empty; the first entry with a value is
+// proposed, whether or not its file exists. The mark of the first place found follows the dialog's order.
+TEST(Detect, SchickPlacesInTheDialogsOrderWithBothViews) {
+    Search s;
+    s.AppPath("NCDR.EXE", "", B32);
+    s.AppPath("NCDR.EXE", "C:\\New\\NCDR.EXE", B64);
+    s.AppPath("CDR.EXE", "D:\\Old\\CDR.EXE", B64);
+    s.host->AddFile("d:\\old\\cdr.exe");
+    s.host->AddFile("D:\\Old\\NCDR.EXE");
+    const std::string key = "  <- registry: HKLM\\" + AppPaths;
+    EXPECT_EQ(Lines(ProgramOf(s.Run(), "SCHICK")),
+              (Strings{" 3 (nothing named)" + key + "NCDR.EXE, 32-bit view",
+                       " 1 C:\\New\\NCDR.EXE" + key + "NCDR.EXE, 64-bit view",
+                       " 3 (nothing named)" + key + "CDR.EXE, 32-bit view",
+                       "*> 0 D:\\Old\\CDR.EXE" + key + "CDR.EXE, 64-bit view",
+                       // The Browse button looks in the folder of the first registered value, C:\ when none.
+                       " 0 D:\\Old\\NCDR.EXE  <- browse: Browse button 7, folder from the registry"}));
+
+    Search none;
+    EXPECT_EQ(Lines(ProgramOf(none.Run(), "SCHICK")).back(),
+              " 1 C:\\CDR.EXE  <- browse: Browse button 7, folder from the registry");
+}
+
+// Fixed Browse folders, and those under C:\Program Files again under both Program Files folders of the
+// machine; a place already listed is not listed twice. The XVA row stores the code its file name decides.
+TEST(Detect, InstallFoldersAndCodesByFileName) {
+    Search s;
+    s.host->programFiles = "E:\\Apps";
+    s.host->AddFile("C:\\Program Files (x86)\\APTERYX\\APTERYX IMAGING\\LIGHTYEAR.EXE");
+    const auto programs = s.Run();
+    const ProgramPlaces& xva = ProgramOf(programs, "XVA3DMD");
+    ASSERT_EQ(xva.places.size(), 4u * 6);
+    const std::string x86 = "C:\\Program Files (x86)\\APTERYX\\APTERYX IMAGING\\";
+    EXPECT_EQ(Lines(xva)[4], " 1 C:\\Program Files\\APTERYX\\APTERYX IMAGING\\XVASSISTANT.EXE  <- browse: Browse "
+                             "button 6, second folder");
+    EXPECT_EQ(Lines(xva)[8], " 1 E:\\Apps\\Apteryx\\XVASSISTANT.EXE  <- install-folder: Program Files");
+    EXPECT_EQ(Lines(xva)[23], "* 0 " + x86 + "LIGHTYEAR.EXE  <- install-folder: Program Files (x86)");
+    EXPECT_EQ(xva.places[23].code, "LIGHTYEAR");
+    EXPECT_EQ(FindDetected(programs, "lightyear").path, x86 + "LIGHTYEAR.EXE");
+    const DetectedProgram xva3 = FindDetected(programs, "XVA3DMD");
+    EXPECT_FALSE(xva3.path);
+    EXPECT_EQ(xva3.tried.size(), 24u);
+
+    // OrthoCAD proposes its fixed path, which is also where its Browse button looks.
+    EXPECT_EQ(
+        Lines(ProgramOf(programs, "ORTHOCAD")),
+        (Strings{"> 1 C:\\Program Files\\Cadent\\OrthoCAD\\OrthoCAD.exe  <- default: the row's fixed command line",
+                 " 1 E:\\Apps\\Cadent\\OrthoCAD\\OrthoCAD.EXE  <- install-folder: Program Files",
+                 " 1 C:\\Program Files (x86)\\Cadent\\OrthoCAD\\OrthoCAD.EXE  <- install-folder: Program Files "
+                 "(x86)"}));
+    // Trophy's Browse button has no folder: there is nowhere to look.
+    EXPECT_TRUE(ProgramOf(programs, "TROPHY").places.empty());
+    EXPECT_FALSE(FindDetected(programs, "DI_GENDEX").path);
+}
+
+// The server registration and Dentx.ini's main file are command lines: the file is what is looked for.
+TEST(Detect, CommandLinesAndProImage) {
+    const std::pair<std::string, std::string> files[] = {
+        {"\"C:\\M D\\MEDIADENT.EXE\" /automation", "C:\\M D\\MEDIADENT.EXE"},
+        {" C:\\MD\\MEDIAD~1.EXE /automation", "C:\\MD\\MEDIAD~1.EXE"},
+        {"C:\\Program Files\\PI\\ProImage.exe", "C:\\Program Files\\PI\\ProImage.exe"},
+        {"\"C:\\unclosed", "C:\\unclosed"},
+    };
+    for (const auto& [commandLine, file] : files)
+        EXPECT_EQ(CommandLineFile(commandLine), file) << commandLine;
+
+    Search s;
+    s.registry.Set(HKEY_CLASSES_ROOT_VALUE, MediaDentKey, "", files[0].first, B64);
+    s.host->AddFile(files[0].second);
+    s.host->profile.files.insert("C:\\WINDOWS\\Dentx.ini");
+    s.host->profile.ini["C:\\WINDOWS\\Dentx.ini"][{"imagemgt", "MainFile"}] = "\"F:\\PI\\Main.exe\" -x";
+    s.host->AddFile("F:\\PI\\Main.exe");
+    const auto programs = s.Run();
+    EXPECT_EQ(Lines(ProgramOf(programs, "MEDIADENT"))[1],
+              "*> 0 C:\\M D\\MEDIADENT.EXE  <- registry: HKCR\\" + MediaDentKey + ", 64-bit view");
+    EXPECT_EQ(ProgramOf(programs, "MEDIADENT").places[1].value, files[0].first);
+    EXPECT_EQ(Lines(ProgramOf(programs, "PROIMAGE")),
+              (Strings{" 0 C:\\WINDOWS\\Dentx.ini  <- dentx-ini: Windows folder",
+                       "*> 0 F:\\PI\\Main.exe  <- dentx-main-file: Dentx.ini [imagemgt] MainFile"}));
+
+    s.host->profile.files.clear();
+    EXPECT_EQ(Lines(ProgramOf(s.Run(), "PROIMAGE")),
+              Strings{" 1 C:\\WINDOWS\\Dentx.ini  <- dentx-ini: Windows folder"});
+}
+
+// A mapped drive is told with its share; a drive that never answers is unreachable once the budget is spent,
+// while every other drive was answered meanwhile.
+TEST(Detect, MappedAndUnreachableDrives) {
+    Search s;
+    s.host->drives["N:"] = {DriveKind::Mapped, "\\\\srv\\xray"};
+    s.host->hanging = {"U:", "\\\\DEAD\\SHARE"};
+    s.AppPath("NCDR.EXE", "N:\\CDR\\NCDR.EXE", B32);
+    s.AppPath("CDRDicom.EXE", "U:\\CDR\\CDRDicom.EXE", B32);
+    s.AppPath("CDRDicom.EXE", "\\\\dead\\share\\CDRDicom.EXE", B64);
+    s.host->AddFile("N:\\CDR\\NCDR.EXE");
+    s.host->AddFile("C:\\SIDEXIS\\SIDEXIS.EXE");
+    const auto started = std::chrono::steady_clock::now();
+    const auto programs = s.Run();
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
+
+    const Place& mapped = ProgramOf(programs, "SCHICK").places[0];
+    EXPECT_TRUE(mapped.first);
+    EXPECT_EQ(mapped.drive.kind, DriveKind::Mapped);
+    EXPECT_EQ(mapped.drive.unc, "\\\\srv\\xray");
+    for (const auto& place : ProgramOf(programs, "SCHICK-DICOM").places)
+        EXPECT_EQ(place.presence, Presence::Unreachable) << place.path;
+    EXPECT_TRUE(ProgramOf(programs, "SIDEXIS").places[0].first);
+
+    std::ostringstream table;
+    WriteDetectTable(programs, table);
+    EXPECT_NE(table.str().find("NCDR.EXE, 32-bit view  [mapped network drive \\\\srv\\xray]"), std::string::npos);
+    EXPECT_NE(table.str().find("unreachable U:\\CDR\\CDRDicom.EXE"), std::string::npos);
+}
+
+TEST(RunDetect, FormatsAndArguments) {
+    Search s;
+    s.AppPath("CDRDicom.EXE", "C:\\a,\"b\"\\CDRDicom.EXE", B64);
+    const std::pair<Strings, std::string> cases[] = {
+        {{"--format", "json"}, "{\"code\": \"SCHICK-DICOM\", \"source\": \"registry\", \"where\": \"HKLM\\\\SOFTWARE"},
+        {{"--format=json"}, "\"view\": \"64-bit\", \"value\": \"C:\\\\a,\\\"b\\\"\\\\CDRDicom.EXE\", \"path\": "},
+        {{"--format", "csv"},
+         "SCHICK-DICOM,SCHICK-DICOM,registry,HKLM\\" + AppPaths +
+             "CDRDicom.EXE,64-bit,\"C:\\a,\"\"b\"\"\\CDRDicom.EXE\",\"C:\\a,\"\"b\"\"\\CDRDicom.EXE\","
+             "missing,local,,yes,no\r\n"},
+        {{}, "\n   > missing     C:\\a,\"b\"\\CDRDicom.EXE  <- registry"},
+    };
+    for (const auto& [args, expected] : cases) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunDetect(args, out, err, s.host, s.registry), 0);
+        EXPECT_NE(out.str().find(expected), std::string::npos) << out.str();
+        EXPECT_EQ(err.str(), "");
+    }
+    for (const Strings& bad : {Strings{"--format", "xml"}, Strings{"--format"}, Strings{"--verbose"}}) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunDetect(bad, out, err, s.host, s.registry), 2);
+        EXPECT_EQ(out.str(), "");
+        EXPECT_NE(err.str().find("usage: detect [--format table|json|csv]"), std::string::npos);
+    }
+}
+
+} // namespace
+} // namespace zw::test
