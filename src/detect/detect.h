@@ -43,7 +43,7 @@ struct ProgramPlaces {
 
 struct DetectOptions {
     // The time all drives and shares together get to answer.
-    std::chrono::milliseconds budget{400};
+    std::chrono::milliseconds budget{2000};
 };
 
 std::vector<ProgramPlaces> Detect(const std::shared_ptr<DetectHost>& host, RegistryReader& registry,
