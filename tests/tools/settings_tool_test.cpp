@@ -97,6 +97,7 @@ protected:
 // apply stores what the dialog would store with these rows checked and these texts typed, or says why not.
 TEST_F(ToolOnADatabase, ApplyStoresWhatTheDialogWouldOrSaysWhy) {
     const std::string tiger = folder.File("t\\TIGER1.EXE"); // a backslash in a POSIX file name
+    std::filesystem::create_directories(envtest::PathOf(tiger).parent_path()); // Windows: the folder t
     envtest::WriteFile(tiger, "");
     const std::string orthocad = "ORTHOCAD\nC:\\Program Files\\Cadent\\OrthoCAD\\OrthoCAD.exe\n\r";
     struct Case {
