@@ -56,10 +56,12 @@ void PrintRefused(std::ostream& out, const ChoiceCheck& check) {
         out << refusal << "\n";
     if (check.problems.empty())
         return;
-    std::string message = ProblemMessage(check.problems);
-    for (size_t at = 0; (at = message.find("\r\n", at)) != std::string::npos;)
-        message.replace(at, 2, "\n");
-    out << message << "\n";
+    // The message's CR LF line breaks become the console's.
+    const std::string message = ProblemMessage(check.problems);
+    for (size_t i = 0; i < message.size(); ++i)
+        if (!(message[i] == '\r' && i + 1 < message.size() && message[i + 1] == '\n'))
+            out << message[i];
+    out << "\n";
 }
 
 int Run(Invocation& run) {

@@ -40,19 +40,15 @@ ToolRun AsAProcess(const std::vector<std::string>& args, const std::optional<std
 }
 #endif
 
-std::vector<Runner> Runners() {
+TEST(SettingsTool, MakesSetsGetsAndListsRawValuesAndFailsWithoutTheRightDatabase) {
+    envtest::TempFolder folder;
+    envtest::ScopedVariable password("ZELT_DB_PASSWORD", std::nullopt);
     std::vector<Runner> runners = {InThisProcess};
 #ifndef _WIN32
     if (const char* tool = std::getenv("ZW_SETTINGS_TOOL"); tool != nullptr && *tool != '\0')
         runners.push_back(AsAProcess);
 #endif
-    return runners;
-}
-
-TEST(SettingsTool, MakesSetsGetsAndListsRawValuesAndFailsWithoutTheRightDatabase) {
-    envtest::TempFolder folder;
-    envtest::ScopedVariable password("ZELT_DB_PASSWORD", std::nullopt);
-    for (const Runner tool : Runners()) {
+    for (const Runner tool : runners) {
         const std::string db = folder.File(tool == InThisProcess ? "ZELTWIN.MDB" : "Zähne.MDB");
         EXPECT_EQ(tool({"--database", db, "get", "INTERFACE", "XRAYWS7"}, "").code, toolexit::DatabaseFailed);
         EXPECT_FALSE(std::filesystem::exists(envtest::PathOf(db)));
@@ -96,7 +92,7 @@ protected:
 
 // apply stores what the dialog would store with these rows checked and these texts typed, or says why not.
 TEST_F(ToolOnADatabase, ApplyStoresWhatTheDialogWouldOrSaysWhy) {
-    const std::string tiger = folder.File("t\\TIGER1.EXE"); // a backslash in a POSIX file name
+    const std::string tiger = folder.File("t\\TIGER1.EXE");                    // a backslash in a POSIX file name
     std::filesystem::create_directories(envtest::PathOf(tiger).parent_path()); // Windows: the folder t
     envtest::WriteFile(tiger, "");
     const std::string orthocad = "ORTHOCAD\nC:\\Program Files\\Cadent\\OrthoCAD\\OrthoCAD.exe\n\r";
