@@ -4,7 +4,7 @@
 
 #include "../controls/runtime_error.h"
 #include "../controls/strings.h"
-#include "interface_codes.h"
+#include "workstation_choice.h"
 
 namespace zw {
 
@@ -17,16 +17,16 @@ void AddProblem(ChoiceCheck& result, const std::string& message) {
     result.problems += CRLF + message;
 }
 
-// The record of one checked row, or nothing when the row adds none. A file whose name is wrong still gives
+// The bridge of one checked row, or nothing when the row adds none. A file whose name is wrong still gives
 // a record when it exists; the failed check keeps the value from being stored.
-std::optional<std::string> CheckRow(const BridgeRowRule& rule, const std::string& typed, const MachineChecks& machine,
-                                    ChoiceCheck& result) {
+std::optional<BridgeChoice> CheckRow(const BridgeRowRule& rule, const std::string& typed, const MachineChecks& machine,
+                                     ChoiceCheck& result) {
     const std::string text = BoxTextForChecks(rule, typed);
     switch (rule.field) {
     case RowField::Empty:
-        return MakeRecord(rule.code, "");
+        return BridgeChoice{rule.code, ""};
     case RowField::Password:
-        return MakeRecord(rule.code, Trim(text));
+        return BridgeChoice{rule.code, Trim(text)};
     case RowField::BoxUntrimmed:
     case RowField::BoxTrimmed:
         break;
@@ -44,7 +44,7 @@ std::optional<std::string> CheckRow(const BridgeRowRule& rule, const std::string
     const std::string code = RecordCode(rule, matched);
     if (code.empty())
         return std::nullopt;
-    return MakeRecord(code, rule.field == RowField::BoxTrimmed ? path : text);
+    return BridgeChoice{code, rule.field == RowField::BoxTrimmed ? path : text};
 }
 
 std::string DeviceCode(int index) {
@@ -63,6 +63,7 @@ std::string BoxTextForChecks(const BridgeRowRule& rule, const std::string& text)
 ChoiceCheck CheckChoice(const std::vector<CheckedRow>& rows, const std::vector<int>& devices,
                         const MachineChecks& machine) {
     ChoiceCheck result;
+    WorkstationChoice choice;
     for (const CheckedRow& row : rows) {
         const BridgeRowRule* rule = FindBridgeRowRule(row.row);
         if (rule == nullptr)
@@ -72,19 +73,17 @@ ChoiceCheck CheckChoice(const std::vector<CheckedRow>& rows, const std::vector<i
             result.refusals.push_back(ProImageMissingMessage);
             continue;
         }
-        if (auto record = CheckRow(*rule, row.text, machine, result))
-            result.value += *record;
+        if (auto bridge = CheckRow(*rule, row.text, machine, result))
+            choice.bridges.push_back(*bridge);
     }
 
     for (int index : DeviceWriteOrder)
         for (int device : devices)
             if (device == index) {
-                result.value += MakeRecord(DeviceCode(index), "");
+                choice.devices.push_back(DeviceCode(index));
                 break;
             }
-
-    if (result.value.empty())
-        result.value = MakeRecord("NONE", "");
+    result.value = EncodeXray(choice);
     return result;
 }
 

@@ -40,8 +40,8 @@ std::vector<XrayRecord> ReadXrayRecords(const std::string& stored, const FieldRe
 }
 
 ProbeChoice ReadProbe(const std::string& stored, const FieldReader& field) {
-    if (UCase(field(stored, LF[0], 1)) == "FLORIDA PROBE")
-        return {"FLORIDA PROBE", field(stored, LF[0], 2)};
+    if (UCase(field(stored, LF[0], 1)) == FloridaProbeCode)
+        return {FloridaProbeCode, field(stored, LF[0], 2)};
     return {};
 }
 
@@ -79,7 +79,7 @@ std::string EncodeXray(const WorkstationChoice& choice) {
         value += MakeRecord(bridge.code, bridge.commandLine);
     for (const std::string& device : choice.devices)
         value += MakeRecord(device, "");
-    return value.empty() ? MakeRecord("NONE", "") : value;
+    return value.empty() ? MakeRecord(NoneCode, "") : value;
 }
 
 const InterfaceCode* FindBridgeCode(const std::string& code) {

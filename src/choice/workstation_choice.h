@@ -19,7 +19,7 @@ struct BridgeChoice {
 };
 
 struct ProbeChoice {
-    std::string code = "NONE"; // NONE or FLORIDA PROBE
+    std::string code = NoneCode; // NONE or FLORIDA PROBE
     std::string commandLine;
     bool operator==(const ProbeChoice&) const = default;
 };

@@ -1,6 +1,7 @@
 #include <array>
 
 #include "app/environment.h"
+#include "choice/bridge_rows.h"
 #include "controls/strings.h"
 #include "dialog/frm_zw_int_stp.h"
 
@@ -8,13 +9,10 @@ namespace zw {
 
 namespace {
 
-const std::string AppPaths = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
-
 // Where a row's program is usually installed.
 enum class FolderSource {
-    Fixed,       // the folders of the row
-    Schick,      // the App Paths registration of NCDR.EXE, else of CDR.EXE
-    SchickDicom, // the App Paths registration of CDRDicom.EXE
+    Fixed,      // the folders of the row
+    Registered, // the folder of the program where the row's proposal finds it registered (the Schick rows)
 };
 
 struct BrowseRow {
@@ -40,10 +38,10 @@ const std::array<BrowseRow, 11>& BrowseRows() {
          FolderSource::Fixed,
          "C:\\Program Files\\Apteryx\\",
          "C:\\Program Files\\APTERYX\\APTERYX IMAGING\\"},
-        {7, 8, {"NCDR.EXE", "CDR.EXE"}, FolderSource::Schick, "", ""},
+        {7, 8, {"NCDR.EXE", "CDR.EXE"}, FolderSource::Registered, "", ""},
         {8, 6, {"SUITE.EXE"}, FolderSource::Fixed, "C:\\ImagExplorer", ""},
         {9, 7, {"IMAGEFX.EXE"}, FolderSource::Fixed, "C:\\IMAGEFX", ""},
-        {10, 9, {"CDRDICOM.EXE"}, FolderSource::SchickDicom, "", ""},
+        {10, 9, {"CDRDICOM.EXE"}, FolderSource::Registered, "", ""},
         {11, 10, {"MEDIADENT.EXE"}, FolderSource::Fixed, "C:\\Program Files\\MultiMedia Dental\\Mediadent", ""},
         {12, 11, {"OrthoCAD.EXE"}, FolderSource::Fixed, "C:\\Program Files\\Cadent\\OrthoCAD", ""},
     }};
@@ -61,25 +59,25 @@ std::string FolderFromValue(const std::string& value, const std::string& ending)
     return value;
 }
 
-std::string ReadAppPath(const std::string& program) {
-    return Env().ReadRegistryString(AppPaths + program, "", HKEY_LOCAL_MACHINE_VALUE);
-}
-
-// The newer Schick program wins whenever it is registered at all, even under an unexpected name; the older
-// one is asked for only when the newer one has no entry.
-std::string SchickFolder() {
-    std::string folder;
-    const std::string newer = ReadAppPath("NCDR.EXE");
-    if (!newer.empty())
-        folder = FolderFromValue(newer, "\\NCDR.EXE");
-    else
-        folder = FolderFromValue(ReadAppPath("CDR.EXE"), "\\CDR.EXE");
-    return folder.empty() ? "C:\\" : folder;
-}
-
-std::string SchickDicomFolder() {
-    const std::string folder = FolderFromValue(ReadAppPath("CDRDicom.EXE"), "\\CDRDICOM.EXE");
-    return folder.empty() ? "C:\\" : folder;
+// The registrations are asked in the proposal's order: the newer Schick program wins whenever it is
+// registered at all, even under an unexpected name; the older one is asked for only when the newer one has
+// no entry. A registration's program is the last part of its key (App Paths\NCDR.EXE).
+std::string RegisteredFolder(int16_t textBox) {
+    for (const BridgeRowRule& rule : BridgeRowRules()) {
+        const CommandLineProposal* proposal = rule.box == textBox ? FindProposal(rule.row) : nullptr;
+        if (proposal == nullptr)
+            continue;
+        std::string folder;
+        for (const RegistryPlace& place : proposal->places) {
+            const std::string value = Env().ReadRegistryString(place.subKey, "", place.root);
+            const std::string key = place.subKey;
+            folder = FolderFromValue(value, "\\" + UCase(key.substr(key.rfind('\\') + 1)));
+            if (!value.empty())
+                break;
+        }
+        return folder.empty() ? "C:\\" : folder;
+    }
+    return "C:\\";
 }
 
 } // namespace
@@ -93,11 +91,8 @@ void frmZWIntStp::RunBrowseButton(int16_t Index) {
         case FolderSource::Fixed:
             defaultFolder = row.defaultFolder;
             break;
-        case FolderSource::Schick:
-            defaultFolder = SchickFolder();
-            break;
-        case FolderSource::SchickDicom:
-            defaultFolder = SchickDicomFolder();
+        case FolderSource::Registered:
+            defaultFolder = RegisteredFolder(row.text);
             break;
         }
         BrowseForProgram(Text1(row.text), row.names, defaultFolder, row.secondFolder);

@@ -51,7 +51,7 @@ void frmZWIntStp::LoadInterfaceSettings() {
     const std::string probeKey = ProbeKey(env.StationId());
     const ProbeChoice probe =
         ReadProbe(env.ReadSetting(InterfaceSection, probeKey, SettingKind, DefaultSettingValue, 0, 0), field);
-    if (probe.code == "FLORIDA PROBE") {
+    if (probe.code == FloridaProbeCode) {
         Prob_Text1(0).SetText(probe.commandLine);
         Prob_Option1(1).SetValue(true);
     } else {

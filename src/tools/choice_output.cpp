@@ -64,7 +64,7 @@ std::string ChoiceJson(const StationValues& values, bool withRaw) {
     for (size_t i = 0; i < choice.devices.size(); ++i)
         text += (i ? ", " : "") + json::Quote(choice.devices[i]);
     text += "], \"probeProgram\": ";
-    if (choice.probe.code == "NONE")
+    if (choice.probe.code == NoneCode)
         text += "null";
     else
         text += "{\"code\": " + json::Quote(choice.probe.code) +
@@ -89,7 +89,7 @@ std::string DevicesText(const WorkstationChoice& choice) {
 }
 
 std::string ProbeText(const WorkstationChoice& choice) {
-    if (choice.probe.code == "NONE")
+    if (choice.probe.code == NoneCode)
         return "NONE";
     return choice.probe.code + "=" + Escaped(choice.probe.commandLine, false);
 }

@@ -34,7 +34,7 @@ int Run(Invocation& run) {
         rows.push_back({"device", device, ""});
     if (choice.devices.empty() && !csv)
         rows.push_back({"device", "NONE"});
-    if (choice.probe.code != "NONE" || !csv)
+    if (choice.probe.code != NoneCode || !csv)
         rows.push_back({"probe", choice.probe.code, Escaped(choice.probe.commandLine, false)});
     csv ? WriteCsv(run.Out(), rows) : WriteTable(run.Out(), rows);
     return toolexit::Success;

@@ -12,7 +12,7 @@ namespace {
 std::vector<std::string> ChosenCodes(const std::vector<WorkstationChoice>& choices) {
     std::vector<std::string> codes;
     for (const InterfaceCode& entry : InterfaceCodes()) {
-        if (std::string(entry.code) == "NONE" || std::find(codes.begin(), codes.end(), entry.code) != codes.end())
+        if (std::string(entry.code) == NoneCode || std::find(codes.begin(), codes.end(), entry.code) != codes.end())
             continue;
         const bool chosen = std::any_of(choices.begin(), choices.end(), [&](const WorkstationChoice& c) {
             return std::any_of(c.bridges.begin(), c.bridges.end(), [&](auto& b) { return b.code == entry.code; }) ||
