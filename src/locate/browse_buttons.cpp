@@ -71,7 +71,8 @@ std::string RegisteredFolder(int16_t textBox) {
         for (const RegistryPlace& place : proposal->places) {
             const std::string value = Env().ReadRegistryString(place.subKey, "", place.root);
             const std::string key = place.subKey;
-            folder = FolderFromValue(value, "\\" + UCase(key.substr(key.rfind('\\') + 1)));
+            const std::string program = key.substr(key.rfind('\\')); // with its backslash
+            folder = FolderFromValue(value, UCase(program));
             if (!value.empty())
                 break;
         }

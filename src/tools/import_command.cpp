@@ -153,7 +153,7 @@ std::vector<StationValues> CheckFile(const Value& document) {
 int Run(Invocation& run) {
     const bool dryRun = run.args.Flag("--dry-run");
     const std::string file = run.args.Rest(1, 1)[0];
-    run.station = "*";
+    run.station = std::string("*"); // every station
     const std::vector<StationValues> stations = CheckFile(json::Parse(ReadWhole(run, file)));
 
     SqliteDatabase& database = run.Database();

@@ -20,10 +20,20 @@ bool ValidUtf8(const std::string& text) {
     return ToUtf8(ToUtf16(text)) == text;
 }
 
+void ListValue(std::ostream& out, const std::optional<std::string>& value, const char* none) {
+    if (value)
+        out << '"' << Escaped(*value) << '"';
+    else
+        out << none;
+}
+
 void ListChange(std::ostream& out, const std::string& station, const char* what, const std::optional<std::string>& from,
                 const std::optional<std::string>& to) {
-    out << station << ": " << what << ' ' << (from ? "\"" + Escaped(*from) + "\"" : "(nothing)") << " -> "
-        << (to ? "\"" + Escaped(*to) + "\"" : "(removed)") << '\n';
+    out << station << ": " << what << ' ';
+    ListValue(out, from, "(nothing)");
+    out << " -> ";
+    ListValue(out, to, "(removed)");
+    out << '\n';
 }
 
 } // namespace

@@ -34,7 +34,7 @@ int Run(Invocation& run) {
     const Format format = TakeFormat(run.args);
     const bool grid = run.args.Flag("--grid");
     run.args.Rest(0, 0);
-    run.station = "*";
+    run.station = std::string("*"); // every station
     const std::vector<StationValues> stations = ReadStations(run.Database());
     std::vector<WorkstationChoice> choices;
     for (const StationValues& values : stations)
