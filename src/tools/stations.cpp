@@ -1,5 +1,6 @@
 #include "stations.h"
 
+#include <algorithm>
 #include <map>
 #include <ostream>
 
@@ -20,9 +21,27 @@ bool ValidUtf8(const std::string& text) {
     return ToUtf8(ToUtf16(text)) == text;
 }
 
+// A stored value as listed: a password's field (the records whose code is a password row's) as ***.
+std::string ListedValue(const std::string& value) {
+    std::string listed;
+    size_t start = 0;
+    while (start < value.size()) {
+        const size_t end = std::min(value.find('\r', start), value.size());
+        std::string record = value.substr(start, end - start);
+        const size_t first = record.find('\n');
+        if (first != std::string::npos && IsPassword({UCase(record.substr(0, first)), ""})) {
+            const size_t second = record.find('\n', first + 1);
+            record = record.substr(0, first + 1) + "***" + (second == std::string::npos ? "" : record.substr(second));
+        }
+        listed += record + value.substr(end, 1);
+        start = end + 1;
+    }
+    return Escaped(listed);
+}
+
 void ListValue(std::ostream& out, const std::optional<std::string>& value, const char* none) {
     if (value)
-        out << '"' << Escaped(*value) << '"';
+        out << '"' << ListedValue(*value) << '"';
     else
         out << none;
 }

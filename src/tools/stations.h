@@ -31,7 +31,8 @@ void CheckStationName(const std::string& station);
 WorkstationChoice Decode(const StationValues& values);
 
 // The changes that make the stored values of values.station those of wanted (a value that is nothing is
-// removed); none for a value already so. Lists each change on out, as "STATION: xray ..." lines.
+// removed); none for a value already so. Lists each change on out, as "STATION: xray ..." lines, a
+// password as ***.
 std::vector<SettingChange> ChangesTo(const StationValues& stored, const StationValues& wanted, std::ostream& out);
 
 // A value made readable on one line: LF, CR, tab and other control characters are escaped, and backslash

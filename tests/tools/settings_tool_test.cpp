@@ -197,6 +197,8 @@ TEST_F(ToolOnADatabase, StationsExportImportCopyAndRemove) {
     EXPECT_EQ(Run({"import", "-"}, "{\"format\": 1, \"stations\": [}").err.substr(0, 36),
               "zwsettings: line 1, column 28: a val");
 
+    EXPECT_EQ(Run({"copy", "--from", "WS7", "--to", "WS8", "--dry-run"}).out.substr(0, 60), // the password hidden
+              "WS8: xray (nothing) -> \"VIPERSOFT\\n\\n\\rDIMAXIS\\n***\\n\\rDI_SC");
     EXPECT_EQ(Run({"copy", "--from", "WS7", "--to", "WS8", "WS9", "--quiet", "--log", folder.File("log")}).out, "");
     EXPECT_EQ(Stored("PROBEWS9"), "FLORIDA PROBE\nC:\\FP\\FP32.EXE");
     EXPECT_EQ(Run({"remove", "--station", "WS8", "--log", folder.File("log")}).code, 0);
