@@ -69,6 +69,13 @@ private:
     }
 
     Value Any() {
+        // An export file nests four deep; a file nested past this is not one, and would exhaust the stack.
+        if (++depth_ > 64)
+            Fail("nested too deep");
+        struct Leave {
+            int& depth;
+            ~Leave() { --depth; }
+        } leave{depth_};
         Space();
         if (at_ >= text_.size())
             Fail("a value expected");
@@ -204,6 +211,7 @@ private:
 
     const std::string& text_;
     size_t at_ = 0;
+    int depth_ = 0;
 };
 
 } // namespace
