@@ -1,8 +1,8 @@
 #include "detect/detect.h"
 
+#include "choice/interface_codes.h"
 #include "controls/strings.h"
 #include "detect/place_list.h"
-#include "settings/interface_record.h"
 
 namespace zw {
 

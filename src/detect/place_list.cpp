@@ -5,18 +5,15 @@
 
 #include <set>
 
+#include "choice/bridge_rows.h"
 #include "controls/strings.h"
-#include "dialog/dentx_main_file.h"
 #include "locate/program_locations.h"
 #include "platform/environment_component.h"
-#include "validate/program_checks.h"
 
 namespace zw {
 
 namespace {
 
-constexpr int16_t ProImageRow = 8;
-constexpr int16_t OrthoCadRow = 15;
 const std::string ProgramFilesPrefix = "C:\\PROGRAM FILES\\";
 
 std::string RootName(uint32_t root) {
@@ -61,9 +58,10 @@ public:
                 Add(std::move(place), false);
             }
         }
-        if (program_.row == OrthoCadRow) {
-            Place place = Make(PlaceSource::DialogDefault, "the row's fixed command line", OrthoCadDefault);
-            place.value = OrthoCadDefault;
+        const CommandLineProposal* proposal = FindProposal(program_.row);
+        if (proposal != nullptr && proposal->fixedPath != nullptr) {
+            Place place = Make(PlaceSource::DialogDefault, "the row's fixed command line", proposal->fixedPath);
+            place.value = proposal->fixedPath;
             place.proposed = true;
             Add(std::move(place), false);
         }

@@ -3,10 +3,10 @@
 #include <exception>
 
 #include "app/environment.h"
+#include "choice/bridge_rows.h"
 #include "controls/runtime_error.h"
 #include "controls/strings.h"
 #include "dialog/frm_zw_int_stp.h"
-#include "locate/program_locations.h"
 
 namespace zw {
 
@@ -15,31 +15,8 @@ namespace {
 const char* const BusyMarker = "BUSY";
 constexpr int16_t LastBridgeRow = 15;
 
-constexpr int16_t SchickRow = 2;
-constexpr int16_t ProImageRow = 8;
-constexpr int16_t SchickDicomRow = 13;
-constexpr int16_t MediaDentRow = 14;
-constexpr int16_t OrthoCadRow = 15;
-
-constexpr int SchickBox = 8;
-constexpr int SchickDicomBox = 9;
-constexpr int MediaDentBox = 10;
-constexpr int OrthoCadBox = 11;
-
-// The wording, typo included, is what users and support staff know; keep it byte for byte.
-const char* const ProImageMissing = "You do not have ProImage setup on this computer, Please install PorImage program "
-                                    "to this computer before you select this option";
-
 bool IsBlank(const std::string& text) {
     return Trim(text).empty();
-}
-
-// The row's proposed command line: the first of its registry entries that is not empty, as read.
-std::string RegisteredCommandLine(int16_t row) {
-    return FirstRegistered(
-               ProposalEntries(row),
-               [](const RegistryEntry& entry) { return Env().ReadRegistryString(entry.subKey, "", entry.root); })
-        .second;
 }
 
 // A value change during the "None" step may fail on a row that is missing or cannot take the value; the
@@ -70,45 +47,21 @@ void frmZWIntStp::CheckBox1_Click(int16_t Index) {
     }
 
     const bool checked = CheckBox1(Index).Value() == 1;
-    switch (Index) {
-    case SchickRow:
-        if (checked) {
-            if (IsBlank(Text1(SchickBox).Text()))
-                Text1(SchickBox).SetText(RegisteredCommandLine(SchickRow));
+    if (const CommandLineProposal* proposal = FindProposal(Index)) {
+        // A fixed path is proposed whenever the box is blank, checked or not, and never taken away; a
+        // proposal from the registry is made on checking and emptied again on unchecking.
+        TextBox& box = Text1(static_cast<int16_t>(proposal->box));
+        if (checked || proposal->fixedPath != nullptr) {
+            if (IsBlank(box.Text()))
+                box.SetText(ProposedCommandLine(*proposal, [](const std::string& subKey, uint32_t root) {
+                    return Env().ReadRegistryString(subKey, "", root);
+                }));
         } else {
-            Text1(SchickBox).SetText("");
+            box.SetText("");
         }
-        break;
-    case ProImageRow:
-        if (checked && ReadDentxMainFile().empty()) {
-            GetPlatform().messageBoxes.Show(ProImageMissing, mb::OKOnly, ProgramTitle);
-            CheckBox1(ProImageRow).SetValue(0);
-        }
-        break;
-    case SchickDicomRow:
-        if (checked) {
-            if (IsBlank(Text1(SchickDicomBox).Text()))
-                Text1(SchickDicomBox).SetText(RegisteredCommandLine(SchickDicomRow));
-        } else {
-            Text1(SchickDicomBox).SetText("");
-        }
-        break;
-    case MediaDentRow:
-        if (checked) {
-            // The server registration may carry quotes or arguments; it is used as registered.
-            if (IsBlank(Text1(MediaDentBox).Text()))
-                Text1(MediaDentBox).SetText(RegisteredCommandLine(MediaDentRow));
-        } else {
-            Text1(MediaDentBox).SetText("");
-        }
-        break;
-    case OrthoCadRow:
-        // OrthoCAD installs to one fixed place; the box is filled whenever it is blank, checked or not.
-        if (IsBlank(Text1(OrthoCadBox).Text()))
-            Text1(OrthoCadBox).SetText(OrthoCadDefault);
-        break;
-    default:
-        break;
+    } else if (Index == ProImageRow && checked && ReadDentxMainFile().empty()) {
+        GetPlatform().messageBoxes.Show(ProImageMissingMessage, mb::OKOnly, ProgramTitle);
+        CheckBox1(ProImageRow).SetValue(0);
     }
 
     bool anyChecked = false;

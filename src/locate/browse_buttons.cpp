@@ -5,7 +5,7 @@
 namespace zw {
 
 void frmZWIntStp::RunBrowseButton(int16_t Index) {
-    const RegistryRead read = [](const RegistryEntry& entry) {
+    const RegistryEntryRead read = [](const RegistryEntry& entry) {
         return Env().ReadRegistryString(entry.subKey, "", entry.root);
     };
     for (const auto& row : BrowseRows()) {

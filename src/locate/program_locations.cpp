@@ -1,5 +1,8 @@
 #include "locate/program_locations.h"
 
+#include <map>
+
+#include "choice/bridge_rows.h"
 #include "controls/strings.h"
 #include "platform/environment_component.h"
 
@@ -9,48 +12,33 @@ namespace {
 
 const std::string AppPaths = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
 
+// An App Paths key is named after the program it registers; a server registration is a whole command line.
+std::vector<RegistryEntry> EntriesOf(int16_t row) {
+    std::vector<RegistryEntry> entries;
+    if (const CommandLineProposal* proposal = FindProposal(row))
+        for (const RegistryPlace& place : proposal->places) {
+            const std::string key = place.subKey;
+            const bool appPath = key.compare(0, AppPaths.size(), AppPaths) == 0;
+            entries.push_back({place.root, key, appPath ? key.substr(AppPaths.size()) : ""});
+        }
+    return entries;
+}
+
 } // namespace
 
-const RegistryEntry& NcdrAppPath() {
-    static const RegistryEntry entry{HKEY_LOCAL_MACHINE_VALUE, AppPaths + "NCDR.EXE", "NCDR.EXE"};
-    return entry;
-}
-
-const RegistryEntry& CdrAppPath() {
-    static const RegistryEntry entry{HKEY_LOCAL_MACHINE_VALUE, AppPaths + "CDR.EXE", "CDR.EXE"};
-    return entry;
-}
-
-const RegistryEntry& CdrDicomAppPath() {
-    static const RegistryEntry entry{HKEY_LOCAL_MACHINE_VALUE, AppPaths + "CDRDicom.EXE", "CDRDicom.EXE"};
-    return entry;
-}
-
-const RegistryEntry& MediaDentServer() {
-    static const RegistryEntry entry{HKEY_CLASSES_ROOT_VALUE,
-                                     "CLSID\\{E83A9180-5A1A-45AF-8D55-00841FE3FD18}\\LocalServer32", ""};
-    return entry;
-}
-
 const std::vector<RegistryEntry>& ProposalEntries(int16_t row) {
-    // Newer Schick installations register NCDR.EXE; older ones only CDR.EXE.
-    static const std::vector<RegistryEntry> schick{NcdrAppPath(), CdrAppPath()};
-    static const std::vector<RegistryEntry> schickDicom{CdrDicomAppPath()};
-    static const std::vector<RegistryEntry> mediaDent{MediaDentServer()};
+    static const std::map<int16_t, std::vector<RegistryEntry>> byRow = [] {
+        std::map<int16_t, std::vector<RegistryEntry>> rows;
+        for (int16_t i = 1; i <= 15; ++i)
+            rows[i] = EntriesOf(i);
+        return rows;
+    }();
     static const std::vector<RegistryEntry> none;
-    switch (row) {
-    case 2:
-        return schick;
-    case 13:
-        return schickDicom;
-    case 14:
-        return mediaDent;
-    default:
-        return none;
-    }
+    const auto found = byRow.find(row);
+    return found == byRow.end() ? none : found->second;
 }
 
-std::pair<int, std::string> FirstRegistered(const std::vector<RegistryEntry>& entries, const RegistryRead& read) {
+std::pair<int, std::string> FirstRegistered(const std::vector<RegistryEntry>& entries, const RegistryEntryRead& read) {
     for (size_t i = 0; i < entries.size(); ++i) {
         std::string value = read(entries[i]);
         if (!value.empty())
@@ -75,10 +63,10 @@ const std::vector<BrowseRow>& BrowseRows() {
          {},
          "C:\\Program Files\\Apteryx\\",
          "C:\\Program Files\\APTERYX\\APTERYX IMAGING\\"},
-        {7, 8, 2, {"NCDR.EXE", "CDR.EXE"}, {NcdrAppPath(), CdrAppPath()}, "", ""},
+        {7, 8, 2, {"NCDR.EXE", "CDR.EXE"}, ProposalEntries(2), "", ""},
         {8, 6, 11, {"SUITE.EXE"}, {}, "C:\\ImagExplorer", ""},
         {9, 7, 12, {"IMAGEFX.EXE"}, {}, "C:\\IMAGEFX", ""},
-        {10, 9, 13, {"CDRDICOM.EXE"}, {CdrDicomAppPath()}, "", ""},
+        {10, 9, 13, {"CDRDICOM.EXE"}, ProposalEntries(13), "", ""},
         {11, 10, 14, {"MEDIADENT.EXE"}, {}, "C:\\Program Files\\MultiMedia Dental\\Mediadent", ""},
         {12, 11, 15, {"OrthoCAD.EXE"}, {}, "C:\\Program Files\\Cadent\\OrthoCAD", ""},
     };
@@ -96,7 +84,7 @@ std::string FolderFromValue(const std::string& value, const std::string& program
     return value;
 }
 
-std::string BrowseDefaultFolder(const BrowseRow& row, const RegistryRead& read) {
+std::string BrowseDefaultFolder(const BrowseRow& row, const RegistryEntryRead& read) {
     if (row.folderEntries.empty())
         return row.defaultFolder;
     const auto [index, value] = FirstRegistered(row.folderEntries, read);

@@ -18,23 +18,15 @@ struct RegistryEntry {
     std::string program;
 };
 
-const RegistryEntry& NcdrAppPath();
-const RegistryEntry& CdrAppPath();
-const RegistryEntry& CdrDicomAppPath();
-const RegistryEntry& MediaDentServer();
-
-// OrthoCAD installs to one fixed place; its row proposes this path.
-inline constexpr const char* OrthoCadDefault = "C:\\Program Files\\Cadent\\OrthoCAD\\OrthoCAD.exe";
-
-// The entries a bridge row's proposed command line is read from, in order: the first that is not empty is
-// proposed. Empty for a row that proposes nothing from the registry.
+// The entries a bridge row's proposed command line is read from (the row's proposal in the choice model),
+// in order: the first that is not empty is proposed. Empty for a row that proposes nothing from the registry.
 const std::vector<RegistryEntry>& ProposalEntries(int16_t row);
 
 // Reads one entry as the dialog does (through the environment component, or another reader).
-using RegistryRead = std::function<std::string(const RegistryEntry&)>;
+using RegistryEntryRead = std::function<std::string(const RegistryEntry&)>;
 
 // The first entry's value, in order, that is not empty, and its index; -1 and empty when none.
-std::pair<int, std::string> FirstRegistered(const std::vector<RegistryEntry>& entries, const RegistryRead& read);
+std::pair<int, std::string> FirstRegistered(const std::vector<RegistryEntry>& entries, const RegistryEntryRead& read);
 
 // One Browse button: its box, the names it looks for (in order of preference) and the folders it looks in.
 // A button whose folder comes from the registry lists those entries: the folder is the first registered one's
@@ -52,7 +44,7 @@ struct BrowseRow {
 const std::vector<BrowseRow>& BrowseRows();
 
 // The folder a Browse button looks in first, reading the registry where the button's folder comes from it.
-std::string BrowseDefaultFolder(const BrowseRow& row, const RegistryRead& read);
+std::string BrowseDefaultFolder(const BrowseRow& row, const RegistryEntryRead& read);
 
 // The folder of a registered program: the value without its file name when it ends in "\" and that name (in
 // any case, blanks around it ignored), else the value whole.

@@ -59,7 +59,7 @@ TEST_F(EnvDatabaseTool, AWriteInAReadOnlyFolderSaysTheFolderIsReadOnly) {
     const ToolResult write =
         Tool("--database '" + db + "' set INTERFACE XRAYWS7", "setpriv --reuid=65534 --regid=65534 --clear-groups");
     chmod(folder.path.c_str(), 0755);
-    EXPECT_EQ(write.code, 1);
+    EXPECT_EQ(write.code, 3);
     EXPECT_NE(write.err.find("read-only: the folder of"), std::string::npos) << write.err;
     EXPECT_NE(write.err.find("(error 3027)"), std::string::npos) << write.err;
 }

@@ -1,6 +1,7 @@
 #include "fake_environment.h"
 
 #include "controls/runtime_error.h"
+#include "environment/text_fields.h"
 
 namespace zw::test {
 
@@ -95,17 +96,7 @@ void FakeEnvironment::WriteSetting(const std::string& section, const std::string
 }
 std::string FakeEnvironment::GetField(const std::string& text, const std::string& delimiter, int n, int) {
     Enter("GetField", "GetField");
-    if (n < 1 || delimiter.empty())
-        return {};
-    size_t start = 0;
-    for (int field = 1;; ++field) {
-        const size_t end = text.find(delimiter, start);
-        if (field == n)
-            return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        if (end == std::string::npos)
-            return {};
-        start = end + delimiter.size();
-    }
+    return delimiter.size() == 1 ? FieldOf(text, delimiter[0], n) : std::string();
 }
 std::string FakeEnvironment::ReadRegistryString(const std::string& subKey, const std::string& valueName,
                                                 uint32_t rootKey) {

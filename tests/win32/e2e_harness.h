@@ -111,11 +111,14 @@ protected:
     // A key pressed and released in whichever control of the program has the focus.
     void PressKey(WPARAM key);
 
+    // The settings tool with these arguments and standard input: what it wrote; a failure when it ended
+    // with an exit code other than 0.
+    std::string RunTool(const std::vector<std::wstring>& arguments, const std::string& input = {});
+
     HWND dialog_ = nullptr;
 
 private:
     std::vector<HWND> Windows() const;
-    std::string RunTool(const std::vector<std::wstring>& arguments, const std::string& input = {});
 
     std::wstring folder_;
     PROCESS_INFORMATION process_{};

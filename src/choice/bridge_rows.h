@@ -1,6 +1,10 @@
 #pragma once
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "../platform/windows_profile.h"
 
 namespace zw {
 
@@ -28,6 +32,7 @@ struct BridgeRowRule {
     bool upperCased;                    // compare the path's ending in upper case (otherwise exactly)
     const char* message;                // appended when no ending matches; nullptr for rows without a file check
     std::vector<ProgramEnding> endings; // tried in this order; empty for rows without a file check
+    bool upperCasesBox = false;         // the box is turned to upper case before the checks
 
     bool ChecksFile() const { return !endings.empty(); }
 };
@@ -44,5 +49,42 @@ int MatchProgramEnding(const BridgeRowRule& rule, const std::string& path);
 // The code to write for a found file: the row's code, or for a row whose code depends on the file, the
 // matched ending's code; empty when the ending decides and none matched.
 std::string RecordCode(const BridgeRowRule& rule, int matchedEnding);
+
+// Where a row's default command line comes from when the row is checked with a blank box: registry values
+// tried in order until one is not empty (App Paths registrations, a COM server's registration), or one
+// fixed path, which is proposed whenever the box is blank, checked or not, and never taken away.
+struct RegistryPlace {
+    uint32_t root; // HKEY_LOCAL_MACHINE_VALUE or HKEY_CLASSES_ROOT_VALUE
+    const char* subKey;
+};
+struct CommandLineProposal {
+    int row;
+    int box;
+    std::vector<RegistryPlace> places;
+    const char* fixedPath; // nullptr for a proposal from the registry
+};
+
+// The proposal of a CheckBox1 index; nullptr for rows that propose nothing.
+const CommandLineProposal* FindProposal(int row);
+
+// Reads the default value of a registry key; empty when it is missing.
+using RegistryRead = std::function<std::string(const std::string& subKey, uint32_t root)>;
+// The proposed text, as read (a server registration may carry quotes or arguments; nothing is stripped).
+std::string ProposedCommandLine(const CommandLineProposal& proposal, const RegistryRead& read);
+
+// ProImage can be chosen only on a computer where it is set up: Dentx.ini in the Windows folder names its
+// main file. The wording of the refusal, typo included, is what users and support staff know.
+inline constexpr int ProImageRow = 8;
+extern const char* const ProImageMissingMessage;
+// Where ProImage names its main file: Dentx.ini in the Windows folder, key MainFile of section imagemgt.
+struct DentxMainFile {
+    std::string iniFile; // empty when the Windows folder is not known
+    bool iniExists = false;
+    std::string mainFile; // empty when not named
+};
+DentxMainFile LookUpDentxMainFile(WindowsProfile& profile);
+
+// The MainFile value of Dentx.ini's section imagemgt; empty when ProImage is not set up.
+std::string ReadDentxMainFile(WindowsProfile& profile);
 
 } // namespace zw

@@ -1,19 +1,23 @@
-#include "program_checks.h"
+#include "bridge_rows.h"
 
 #include "../controls/strings.h"
+#include "../platform/environment_component.h"
 
 namespace zw {
 
 const std::vector<BridgeRowRule>& BridgeRowRules() {
     using F = RowField;
     static const std::vector<BridgeRowRule> rules = {
+        // Trophy's bridge finds its program only by an upper-case path: its box is upper-cased before the
+        // checks, where the user sees it, and compared exactly.
         {1,
          0,
          "TROPHY",
          F::BoxUntrimmed,
          false,
          "Please select [TW.EXE] as file name for Trophy Software",
-         {{"\\TW.EXE", nullptr}}},
+         {{"\\TW.EXE", nullptr}},
+         true},
         {2,
          8,
          "SCHICK",
@@ -123,6 +127,69 @@ std::string RecordCode(const BridgeRowRule& rule, int matchedEnding) {
         return {};
     const char* code = rule.endings[static_cast<size_t>(matchedEnding)].code;
     return code != nullptr ? code : std::string();
+}
+
+const CommandLineProposal* FindProposal(int row) {
+    static const std::vector<CommandLineProposal> proposals = {
+        // Newer Schick installations register NCDR.EXE; older ones only CDR.EXE.
+        {2,
+         8,
+         {{HKEY_LOCAL_MACHINE_VALUE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\NCDR.EXE"},
+          {HKEY_LOCAL_MACHINE_VALUE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\CDR.EXE"}},
+         nullptr},
+        {13,
+         9,
+         {{HKEY_LOCAL_MACHINE_VALUE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\CDRDicom.EXE"}},
+         nullptr},
+        {14, 10, {{HKEY_CLASSES_ROOT_VALUE, "CLSID\\{E83A9180-5A1A-45AF-8D55-00841FE3FD18}\\LocalServer32"}}, nullptr},
+        // OrthoCAD installs to one fixed place.
+        {15, 11, {}, "C:\\Program Files\\Cadent\\OrthoCAD\\OrthoCAD.exe"},
+    };
+    for (const auto& proposal : proposals)
+        if (proposal.row == row)
+            return &proposal;
+    return nullptr;
+}
+
+std::string ProposedCommandLine(const CommandLineProposal& proposal, const RegistryRead& read) {
+    if (proposal.fixedPath != nullptr)
+        return proposal.fixedPath;
+    std::string text;
+    for (const RegistryPlace& place : proposal.places) {
+        text = read(place.subKey, place.root);
+        if (!text.empty())
+            break;
+    }
+    return text;
+}
+
+const char* const ProImageMissingMessage = "You do not have ProImage setup on this computer, Please install PorImage "
+                                           "program to this computer before you select this option";
+
+DentxMainFile LookUpDentxMainFile(WindowsProfile& profile) {
+    constexpr unsigned WindowsFolderBufferSize = 255;
+    constexpr unsigned MainFileBufferSize = 2048;
+
+    DentxMainFile found;
+    std::string folder;
+    const unsigned folderLength = profile.GetWindowsDirectoryA(folder, WindowsFolderBufferSize);
+    if (folderLength < 1)
+        return found;
+    found.iniFile = Left(folder, static_cast<int>(folderLength)) + "\\Dentx.ini";
+    found.iniExists = profile.FileExists(found.iniFile);
+    if (!found.iniExists)
+        return found;
+
+    std::string mainFile;
+    const unsigned count =
+        profile.GetPrivateProfileStringA("imagemgt", "MainFile", "", mainFile, MainFileBufferSize, found.iniFile);
+    if (count > 0)
+        found.mainFile = Left(mainFile, static_cast<int>(count));
+    return found;
+}
+
+std::string ReadDentxMainFile(WindowsProfile& profile) {
+    return LookUpDentxMainFile(profile).mainFile;
 }
 
 } // namespace zw

@@ -13,6 +13,8 @@ namespace zw {
 inline constexpr const char* InterfaceSection = "INTERFACE";
 inline constexpr const char* DefaultSettingValue = "NONE\n"; // what a missing value reads as
 inline constexpr int SettingKind = 2;                        // third argument of ReadSetting / WriteSetting
+inline constexpr const char* NoneCode = "NONE";              // no bridge, no device, no probe program
+inline constexpr const char* FloridaProbeCode = "FLORIDA PROBE";
 
 std::string XrayKey(const std::string& stationId);  // "XRAY" + station id
 std::string ProbeKey(const std::string& stationId); // "PROBE" + station id

@@ -1,4 +1,4 @@
-#include "interface_record.h"
+#include "interface_codes.h"
 
 #include "../controls/strings.h"
 

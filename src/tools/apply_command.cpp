@@ -1,0 +1,123 @@
+// apply: stores the choice the dialog would store if exactly these rows were checked and these texts typed.
+#include <algorithm>
+#include <map>
+#include <ostream>
+
+#include "choice/interface_codes.h"
+#include "choice_output.h"
+#include "this_machine.h"
+
+namespace zw::tool {
+
+namespace {
+
+struct Wanted {
+    std::map<int, std::optional<std::string>> rows; // CheckBox1 index: the typed text, or none to propose
+    std::vector<int> devices;                       // DI_CheckBox1 indexes
+};
+
+Wanted ParseChoice(Arguments& args) {
+    const bool none = args.Flag("--none");
+    const auto bridges = args.Values("--bridge");
+    const auto devices = args.Values("--device");
+    if (none && (!bridges.empty() || !devices.empty()))
+        throw UsageError{"--none chooses no bridge and no device; it cannot go with --bridge or --device"};
+    if (!none && bridges.empty() && devices.empty())
+        throw UsageError{"apply needs --none, or --bridge and --device for what to choose"};
+
+    Wanted wanted;
+    for (const std::string& given : bridges) {
+        const size_t equals = given.find('=');
+        const std::string code = given.substr(0, equals);
+        const InterfaceCode* entry = FindBridgeCode(code);
+        if (entry == nullptr)
+            throw UsageError{"unknown bridge code " + code};
+        const BridgeRowRule* rule = FindBridgeRowRule(entry->controlIndex);
+        if (equals != std::string::npos && rule->box < 0)
+            throw UsageError{code + " takes no command line"};
+        if (wanted.rows.count(entry->controlIndex) != 0)
+            throw UsageError{"the bridge of " + code + " is given more than once"};
+        wanted.rows[entry->controlIndex] =
+            equals == std::string::npos ? std::nullopt : std::optional(given.substr(equals + 1));
+    }
+    for (const std::string& code : devices) {
+        const InterfaceCode* entry = FindDeviceCode(code);
+        if (entry == nullptr)
+            throw UsageError{"unknown device code " + code};
+        if (std::find(wanted.devices.begin(), wanted.devices.end(), entry->controlIndex) != wanted.devices.end())
+            throw UsageError{"the device " + code + " is given more than once"};
+        wanted.devices.push_back(entry->controlIndex);
+    }
+    return wanted;
+}
+
+void PrintRefused(std::ostream& out, const ChoiceCheck& check) {
+    for (const std::string& refusal : check.refusals)
+        out << refusal << "\n";
+    if (check.problems.empty())
+        return;
+    // The message's CR LF line breaks become the console's.
+    const std::string message = ProblemMessage(check.problems);
+    for (size_t i = 0; i < message.size(); ++i)
+        if (!(message[i] == '\r' && i + 1 < message.size() && message[i + 1] == '\n'))
+            out << message[i];
+    out << "\n";
+}
+
+int Run(Invocation& run) {
+    const auto station = run.args.Value("--station");
+    const bool dryRun = run.args.Flag("--dry-run");
+    const Wanted wanted = ParseChoice(run.args);
+    run.args.Rest(0, 0);
+    const std::string name = station.value_or(ThisStation());
+    CheckStationName(name);
+    run.station = name;
+    const bool here = name == ThisStation();
+
+    // The rows as the dialog would hold them: a row given without a text gets the text the dialog proposes
+    // on checking it; another workstation's registry cannot be read from here, a fixed path can be proposed.
+    const RegistryRead registry =
+        here ? ThisMachineRegistry() : RegistryRead([](const std::string&, uint32_t) { return std::string(); });
+    std::vector<CheckedRow> rows;
+    for (const auto& [row, text] : wanted.rows) {
+        const CommandLineProposal* proposal = FindProposal(row);
+        rows.push_back({row, text ? *text : proposal ? ProposedCommandLine(*proposal, registry) : ""});
+    }
+    const ChoiceCheck check = CheckChoice(rows, wanted.devices, here ? ThisMachineChecks() : MachineChecks{});
+    if (!here)
+        run.Out() << name << ": not this workstation (" << ThisStation()
+                  << "): the program files were not checked there, only their names\n";
+    if (!check.passed) {
+        PrintRefused(run.Out(), check);
+        run.result = "checks-failed";
+        return toolexit::ChecksFailed;
+    }
+
+    SqliteDatabase& database = run.Database();
+    const StationValues stored = ReadStation(database, name);
+    const StationValues applied{name, check.value, stored.probe};
+    const WorkstationChoice choice = Decode(applied);
+    run.Out() << name << ": bridges " << BridgesText(choice) << "; devices " << DevicesText(choice) << "\n";
+    const std::vector<SettingChange> changes = ChangesTo(stored, applied, run.Out());
+    if (changes.empty()) {
+        run.Out() << name << ": nothing to change\n";
+        run.result = "unchanged";
+    } else if (dryRun) {
+        run.Out() << "dry run: nothing written\n";
+        run.result = "dry-run";
+    } else {
+        WriteStoredSettings(database, changes, "zwsettings apply");
+    }
+    return toolexit::Success;
+}
+
+const Registration registration{
+    {"apply",
+     "  apply [--station S] (--none | --bridge CODE[=COMMAND_LINE] ... [--device CODE] ...) [--dry-run]\n"
+     "                          store the choice the dialog would store with these rows checked and these texts\n"
+     "                          typed: the same proposals, checks and messages (another station: names only)\n",
+     Run}};
+
+} // namespace
+
+} // namespace zw::tool

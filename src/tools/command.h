@@ -1,0 +1,74 @@
+#pragma once
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "environment/sqlite_database.h"
+#include "settings_tool.h"
+
+namespace zw::tool {
+
+// A command line or a file the tool cannot use: exit code 2 with the reason.
+struct UsageError {
+    std::string message;
+};
+
+// The words after the command's name. A command takes its options out of them and then its remaining
+// words; anything left over that looks like an option is refused.
+class Arguments {
+public:
+    explicit Arguments(std::vector<std::string> words) : words_(std::move(words)) {}
+    // --name VALUE, once at most.
+    std::optional<std::string> Value(const std::string& name);
+    // --name VALUE, as often as given.
+    std::vector<std::string> Values(const std::string& name);
+    // --name followed by every word up to the next option.
+    std::vector<std::string> List(const std::string& name);
+    bool Flag(const std::string& name);
+    // The remaining words, between min and max of them.
+    std::vector<std::string> Rest(size_t min, size_t max);
+
+private:
+    std::vector<std::string> words_;
+};
+
+// A password for a new or re-encrypted database: UsageError when nobody could open the database with it.
+std::string NewDatabasePassword(const std::string& password);
+
+// One run of one command.
+struct Invocation {
+    Invocation(Arguments words, const ToolStreams& io, std::optional<std::string> path, std::optional<std::string> pw)
+        : args(std::move(words)), streams(io), databasePath(std::move(path)), password(std::move(pw)) {}
+
+    Arguments args;
+    const ToolStreams& streams;
+    std::optional<std::string> databasePath;
+    std::optional<std::string> password;
+    std::string station = "-"; // the station the run is about, for the log
+    std::string result;        // a short word for the log; "done" when the command says nothing
+
+    std::ostream& Out() const { return streams.out; }
+    // The database as the dialog opens it: --database (ZELTWIN.MDB in the current folder), --password
+    // (else ZELT_DB_PASSWORD, else the product's own). Opened on first use.
+    SqliteDatabase& Database();
+    std::string DatabasePath() const;
+    std::string Password() const;
+
+private:
+    std::shared_ptr<SqliteDatabase> database_;
+};
+
+// A command: its name, its usage lines, and what it does. Registered by a file of its own:
+//     const tool::Registration registration{{"name", "usage", Run}};
+struct Command {
+    const char* name;
+    const char* usage;
+    int (*run)(Invocation&);
+};
+struct Registration {
+    explicit Registration(const Command& command);
+};
+const std::vector<Command>& Commands();
+
+} // namespace zw::tool

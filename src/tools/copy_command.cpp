@@ -1,0 +1,58 @@
+// copy --from S --to S2 [S3 ...]: one workstation's stored values to others, in one transaction.
+#include <ostream>
+
+#include "command.h"
+#include "stations.h"
+
+namespace zw::tool {
+
+namespace {
+
+int Run(Invocation& run) {
+    const auto from = run.args.Value("--from");
+    const auto to = run.args.List("--to");
+    const bool dryRun = run.args.Flag("--dry-run");
+    run.args.Rest(0, 0);
+    if (!from || to.empty())
+        throw UsageError{"copy needs --from STATION and --to STATION ..."};
+    CheckStationName(*from);
+    for (const std::string& station : to) {
+        CheckStationName(station);
+        if (station == *from)
+            throw UsageError{"copy would copy " + station + " onto itself"};
+    }
+    run.station = *from;
+
+    SqliteDatabase& database = run.Database();
+    const StationValues source = ReadStation(database, *from);
+    if (!source.Stored()) {
+        run.streams.err << "zwsettings: nothing is stored for " << *from << "\n";
+        run.result = "nothing-stored";
+        return toolexit::ChecksFailed;
+    }
+    std::vector<SettingChange> changes;
+    for (const std::string& station : to) {
+        const auto more = ChangesTo(ReadStation(database, station), {station, source.xray, source.probe}, run.Out());
+        changes.insert(changes.end(), more.begin(), more.end());
+    }
+    if (changes.empty()) {
+        run.Out() << "nothing to change\n";
+        run.result = "unchanged";
+    } else if (dryRun) {
+        run.Out() << "dry run: nothing written\n";
+        run.result = "dry-run";
+    } else {
+        WriteStoredSettings(database, changes, "zwsettings copy");
+    }
+    return toolexit::Success;
+}
+
+const Registration registration{{"copy",
+                                 "  copy --from S --to S2 [S3 ...] [--dry-run]\n"
+                                 "                          one workstation's stored values to others, in one "
+                                 "transaction\n",
+                                 Run}};
+
+} // namespace
+
+} // namespace zw::tool

@@ -1,0 +1,236 @@
+// The settings tool's entry: the options every command shares, the choice of command, the exit codes, the
+// log line. Each command lives in a file of its own and registers itself here.
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "command.h"
+#include "controls/runtime_error.h"
+#include "environment/database_key.h"
+#include "environment/environment_overrides.h"
+#include "environment/host_system.h"
+
+namespace zw::tool {
+
+namespace {
+
+const char* const DefaultDatabase = "ZELTWIN.MDB";
+
+const char* const UsageHead =
+    "usage: zwsettings [--database PATH] [--password PW] [--quiet] [--log FILE] COMMAND ...\n"
+    "The database is ZELTWIN.MDB in the current folder unless --database names another. The password is\n"
+    "--password, else the environment variable ZELT_DB_PASSWORD, else the product's own. --quiet prints\n"
+    "nothing on success; --log appends one line per run to FILE. Exit codes: 0 done or nothing to change,\n"
+    "1 checks failed, 2 bad arguments or bad file, 3 the database could not be opened, read or written.\n"
+    "commands:\n";
+
+std::vector<Command>& Registry() {
+    static std::vector<Command> commands;
+    return commands;
+}
+
+std::string Usage() {
+    std::string text = UsageHead;
+    for (const Command& command : Commands())
+        text += command.usage;
+    return text;
+}
+
+bool IsOption(const std::string& word) {
+    return word.size() > 2 && word[0] == '-' && word[1] == '-';
+}
+
+struct Global {
+    std::optional<std::string> database, password, log;
+    bool quiet = false, help = false;
+    std::vector<std::string> words;
+};
+
+// The shared options may stand anywhere on the line; everything else is the command's.
+Global ParseGlobal(const std::vector<std::string>& args) {
+    Global global;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--database" || arg == "--password" || arg == "--log") {
+            if (i + 1 >= args.size())
+                throw UsageError{arg + " needs a value"};
+            (arg == "--database" ? global.database : arg == "--password" ? global.password : global.log) = args[++i];
+        } else if (arg == "--quiet") {
+            global.quiet = true;
+        } else if (arg == "--help" || arg == "-h") {
+            global.help = true;
+        } else {
+            global.words.push_back(arg);
+        }
+    }
+    return global;
+}
+
+void AppendLog(const std::string& file, const Invocation* run, const std::string& command, int code) {
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm utc{};
+#ifdef _WIN32
+    gmtime_s(&utc, &now);
+#else
+    gmtime_r(&now, &utc);
+#endif
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M:%SZ", &utc);
+    std::ofstream log(host::PathFromUtf8(file), std::ios::binary | std::ios::app);
+    log << stamp << '\t' << (run ? run->station : "-") << '\t' << (command.empty() ? "-" : command) << '\t' << code
+        << ' '
+        << (run && !run->result.empty() ? run->result
+            : code == 0                 ? "done"
+                                        : "failed")
+        << '\n';
+    if (!log)
+        throw UsageError{"cannot write the log " + file};
+}
+
+} // namespace
+
+Registration::Registration(const Command& command) {
+    Registry().push_back(command);
+    std::sort(Registry().begin(), Registry().end(),
+              [](const Command& a, const Command& b) { return std::string(a.name) < b.name; });
+}
+
+const std::vector<Command>& Commands() {
+    return Registry();
+}
+
+std::optional<std::string> Arguments::Value(const std::string& name) {
+    const auto values = Values(name);
+    if (values.size() > 1)
+        throw UsageError{name + " is given more than once"};
+    return values.empty() ? std::nullopt : std::optional(values[0]);
+}
+
+std::vector<std::string> Arguments::Values(const std::string& name) {
+    std::vector<std::string> values, rest;
+    for (size_t i = 0; i < words_.size(); ++i) {
+        if (words_[i] != name) {
+            rest.push_back(words_[i]);
+            continue;
+        }
+        if (i + 1 >= words_.size() || IsOption(words_[i + 1]))
+            throw UsageError{name + " needs a value"};
+        values.push_back(words_[++i]);
+    }
+    words_ = rest;
+    return values;
+}
+
+std::vector<std::string> Arguments::List(const std::string& name) {
+    std::vector<std::string> values, rest;
+    for (size_t i = 0; i < words_.size(); ++i) {
+        if (words_[i] != name) {
+            rest.push_back(words_[i]);
+            continue;
+        }
+        const size_t before = values.size();
+        while (i + 1 < words_.size() && !IsOption(words_[i + 1]))
+            values.push_back(words_[++i]);
+        if (values.size() == before)
+            throw UsageError{name + " needs a value"};
+    }
+    words_ = rest;
+    return values;
+}
+
+bool Arguments::Flag(const std::string& name) {
+    const auto it = std::remove(words_.begin(), words_.end(), name);
+    const bool found = it != words_.end();
+    words_.erase(it, words_.end());
+    return found;
+}
+
+std::vector<std::string> Arguments::Rest(size_t min, size_t max) {
+    for (const std::string& word : words_)
+        if (IsOption(word))
+            throw UsageError{"unknown option " + word};
+    if (words_.size() < min || words_.size() > max)
+        throw UsageError{"wrong number of arguments"};
+    return words_;
+}
+
+std::string Invocation::Password() const {
+    return password ? *password : ProductDatabasePassword();
+}
+
+std::string Invocation::DatabasePath() const {
+    return databasePath.value_or(DefaultDatabase);
+}
+
+std::string NewDatabasePassword(const std::string& password) {
+    if (const std::string problem = NewPasswordProblem(password); !problem.empty())
+        throw UsageError{problem};
+    return password;
+}
+
+SqliteDatabase& Invocation::Database() {
+    if (!database_) {
+        SqliteDatabaseEngine engine;
+        database_ = std::static_pointer_cast<SqliteDatabase>(
+            engine.OpenDatabase(DatabasePath(), false, false, ";pwd=" + Password()));
+    }
+    return *database_;
+}
+
+} // namespace zw::tool
+
+namespace zw {
+
+int RunSettingsTool(const std::vector<std::string>& args, const ToolStreams& streams) {
+    using namespace tool;
+    std::optional<Global> global;
+    std::optional<Invocation> run;
+    std::ostringstream out; // held back, so that --quiet can drop it on success
+    const ToolStreams held{streams.readInput, out, streams.err};
+    std::string name;
+    int code = toolexit::Success;
+    try {
+        global = ParseGlobal(args);
+        if (global->help) {
+            streams.out << Usage();
+            return toolexit::Success;
+        }
+        if (global->words.empty())
+            throw UsageError{"no command given"};
+        name = global->words[0];
+        const auto& commands = Commands();
+        const auto command =
+            std::find_if(commands.begin(), commands.end(), [&](const Command& c) { return name == c.name; });
+        if (command == commands.end())
+            throw UsageError{"unknown command " + name};
+        run.emplace(Arguments({global->words.begin() + 1, global->words.end()}), held, global->database,
+                    global->password);
+        code = command->run(*run);
+    } catch (const UsageError& error) {
+        streams.err << "zwsettings: " << error.message << "\n(zwsettings --help lists the commands)\n";
+        code = toolexit::BadArguments;
+    } catch (const RuntimeError& error) {
+        streams.err << "zwsettings: " << error.what() << " (error " << error.Number() << ")\n";
+        code = toolexit::DatabaseFailed;
+    } catch (const std::exception& error) {
+        streams.err << "zwsettings: " << error.what() << "\n";
+        code = toolexit::DatabaseFailed;
+    }
+    if (code != toolexit::Success || !(global && global->quiet))
+        streams.out << out.str();
+    streams.out.flush();
+    if (global && global->log) {
+        try {
+            AppendLog(*global->log, run ? &*run : nullptr, name, code);
+        } catch (const UsageError& error) {
+            streams.err << "zwsettings: " << error.message << "\n";
+            return code == toolexit::Success ? toolexit::BadArguments : code;
+        }
+    }
+    return code;
+}
+
+} // namespace zw

@@ -1,0 +1,40 @@
+// remove --station S: a retired workstation's stored values gone.
+#include <ostream>
+
+#include "command.h"
+#include "stations.h"
+
+namespace zw::tool {
+
+namespace {
+
+int Run(Invocation& run) {
+    const auto station = run.args.Value("--station");
+    const bool dryRun = run.args.Flag("--dry-run");
+    run.args.Rest(0, 0);
+    if (!station)
+        throw UsageError{"remove needs --station STATION"};
+    CheckStationName(*station);
+    run.station = *station;
+
+    SqliteDatabase& database = run.Database();
+    const auto changes = ChangesTo(ReadStation(database, *station), {*station, std::nullopt, std::nullopt}, run.Out());
+    if (changes.empty()) {
+        run.Out() << *station << ": nothing stored, nothing to change\n";
+        run.result = "unchanged";
+    } else if (dryRun) {
+        run.Out() << "dry run: nothing written\n";
+        run.result = "dry-run";
+    } else {
+        WriteStoredSettings(database, changes, "zwsettings remove");
+    }
+    return toolexit::Success;
+}
+
+const Registration registration{
+    {"remove", "  remove --station S [--dry-run]\n                          a retired workstation's values gone\n",
+     Run}};
+
+} // namespace
+
+} // namespace zw::tool

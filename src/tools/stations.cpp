@@ -1,0 +1,159 @@
+#include "stations.h"
+
+#include <algorithm>
+#include <map>
+#include <ostream>
+
+#include "choice/bridge_rows.h"
+#include "command.h"
+#include "controls/strings.h"
+#include "environment/environment_overrides.h"
+#include "environment/text_fields.h"
+
+namespace zw::tool {
+
+namespace {
+
+const std::string XrayWord = "XRAY";
+const std::string ProbeWord = "PROBE";
+
+bool ValidUtf8(const std::string& text) {
+    return ToUtf8(ToUtf16(text)) == text;
+}
+
+// A stored value as listed: a password's field (the records whose code is a password row's) as ***.
+std::string ListedValue(const std::string& value) {
+    std::string listed;
+    size_t start = 0;
+    while (start < value.size()) {
+        const size_t end = std::min(value.find('\r', start), value.size());
+        std::string record = value.substr(start, end - start);
+        const size_t first = record.find('\n');
+        if (first != std::string::npos && IsPassword({UCase(record.substr(0, first)), ""})) {
+            const size_t second = record.find('\n', first + 1);
+            record = record.substr(0, first + 1) + "***" + (second == std::string::npos ? "" : record.substr(second));
+        }
+        listed += record + value.substr(end, 1);
+        start = end + 1;
+    }
+    return Escaped(listed);
+}
+
+void ListValue(std::ostream& out, const std::optional<std::string>& value, const char* none) {
+    if (value)
+        out << '"' << ListedValue(*value) << '"';
+    else
+        out << none;
+}
+
+void ListChange(std::ostream& out, const std::string& station, const char* what, const std::optional<std::string>& from,
+                const std::optional<std::string>& to) {
+    out << station << ": " << what << ' ';
+    ListValue(out, from, "(nothing)");
+    out << " -> ";
+    ListValue(out, to, "(removed)");
+    out << '\n';
+}
+
+} // namespace
+
+std::vector<StationValues> ReadStations(SqliteDatabase& database) {
+    std::map<std::string, StationValues> stations;
+    for (const StoredSetting& setting : ListStoredSettings(database)) {
+        if (setting.section != InterfaceSection)
+            continue;
+        for (const std::string* word : {&XrayWord, &ProbeWord}) {
+            if (setting.key.size() <= word->size() || setting.key.compare(0, word->size(), *word) != 0)
+                continue;
+            const std::string station = setting.key.substr(word->size());
+            StationValues& values = stations[station];
+            values.station = station;
+            (word == &XrayWord ? values.xray : values.probe) = setting.value;
+        }
+    }
+    std::vector<StationValues> list;
+    for (auto& [name, values] : stations)
+        list.push_back(values);
+    return list;
+}
+
+StationValues ReadStation(SqliteDatabase& database, const std::string& station) {
+    return {station, ReadStoredSetting(database, InterfaceSection, XrayKey(station)),
+            ReadStoredSetting(database, InterfaceSection, ProbeKey(station))};
+}
+
+std::string ThisStation() {
+    return StationIdentifier();
+}
+
+void CheckStationName(const std::string& station) {
+    if (station.empty())
+        throw UsageError{"a station name cannot be empty"};
+    if (!ValidUtf8(station))
+        throw UsageError{"the station name \"" + Escaped(station) + "\" is not UTF-8 text"};
+    for (const char c : station)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            throw UsageError{"the station name \"" + Escaped(station) + "\" holds a control character"};
+}
+
+WorkstationChoice Decode(const StationValues& values) {
+    return DecodeChoice(values.xray, values.probe, FieldOf);
+}
+
+std::vector<SettingChange> ChangesTo(const StationValues& stored, const StationValues& wanted, std::ostream& out) {
+    std::vector<SettingChange> changes;
+    if (stored.xray != wanted.xray) {
+        ListChange(out, wanted.station, "xray", stored.xray, wanted.xray);
+        changes.push_back({InterfaceSection, XrayKey(wanted.station), wanted.xray});
+    }
+    if (stored.probe != wanted.probe) {
+        ListChange(out, wanted.station, "probe", stored.probe, wanted.probe);
+        changes.push_back({InterfaceSection, ProbeKey(wanted.station), wanted.probe});
+    }
+    return changes;
+}
+
+std::string Escaped(const std::string& value, bool backslashes) {
+    static const char digits[] = "0123456789ABCDEF";
+    std::string result;
+    for (const char c : value) {
+        const auto byte = static_cast<unsigned char>(c);
+        switch (c) {
+        case '\\':
+            result += backslashes ? "\\\\" : "\\";
+            break;
+        case '\n':
+            result += "\\n";
+            break;
+        case '\r':
+            result += "\\r";
+            break;
+        case '\t':
+            result += "\\t";
+            break;
+        default:
+            if (byte < 0x20 || byte == 0x7f) {
+                result += "\\x";
+                result += digits[byte >> 4];
+                result += digits[byte & 0x0f];
+            } else {
+                result += c;
+            }
+        }
+    }
+    return result;
+}
+
+bool IsPassword(const BridgeChoice& bridge) {
+    const InterfaceCode* entry = FindBridgeCode(bridge.code);
+    const BridgeRowRule* rule = entry != nullptr ? FindBridgeRowRule(entry->controlIndex) : nullptr;
+    return rule != nullptr && rule->field == RowField::Password;
+}
+
+std::string ShownCommandLine(const BridgeChoice& bridge) {
+    if (IsPassword(bridge))
+        return bridge.commandLine.empty() ? "" : "***";
+    return Escaped(bridge.commandLine, false);
+}
+
+} // namespace zw::tool

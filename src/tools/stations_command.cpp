@@ -1,0 +1,82 @@
+// stations: every workstation with a stored choice, one row each; --grid: stations against programs.
+#include <algorithm>
+#include <ostream>
+
+#include "choice_output.h"
+
+namespace zw::tool {
+
+namespace {
+
+// The codes chosen anywhere, in the order of the code table, as the grid's columns.
+std::vector<std::string> ChosenCodes(const std::vector<WorkstationChoice>& choices) {
+    std::vector<std::string> codes;
+    for (const InterfaceCode& entry : InterfaceCodes()) {
+        if (std::string(entry.code) == NoneCode || std::find(codes.begin(), codes.end(), entry.code) != codes.end())
+            continue;
+        const bool chosen = std::any_of(choices.begin(), choices.end(), [&](const WorkstationChoice& c) {
+            return std::any_of(c.bridges.begin(), c.bridges.end(), [&](auto& b) { return b.code == entry.code; }) ||
+                   std::find(c.devices.begin(), c.devices.end(), entry.code) != c.devices.end() ||
+                   c.probe.code == entry.code;
+        });
+        if (chosen)
+            codes.push_back(entry.code);
+    }
+    return codes;
+}
+
+bool Chose(const WorkstationChoice& c, const std::string& code) {
+    return std::any_of(c.bridges.begin(), c.bridges.end(), [&](auto& b) { return b.code == code; }) ||
+           std::find(c.devices.begin(), c.devices.end(), code) != c.devices.end() || c.probe.code == code;
+}
+
+int Run(Invocation& run) {
+    const Format format = TakeFormat(run.args);
+    const bool grid = run.args.Flag("--grid");
+    run.args.Rest(0, 0);
+    run.station = std::string("*"); // every station
+    const std::vector<StationValues> stations = ReadStations(run.Database());
+    std::vector<WorkstationChoice> choices;
+    for (const StationValues& values : stations)
+        choices.push_back(Decode(values));
+
+    if (format == Format::Json) {
+        if (grid)
+            throw UsageError{"--grid is a table or CSV"};
+        run.Out() << "[";
+        for (size_t i = 0; i < stations.size(); ++i)
+            run.Out() << (i ? ",\n " : "") << ChoiceJson(stations[i], false);
+        run.Out() << "]\n";
+        return toolexit::Success;
+    }
+
+    std::vector<std::vector<std::string>> rows;
+    if (grid) {
+        const std::vector<std::string> codes = ChosenCodes(choices);
+        rows.push_back({"STATION"});
+        rows[0].insert(rows[0].end(), codes.begin(), codes.end());
+        for (size_t i = 0; i < stations.size(); ++i) {
+            rows.push_back({Escaped(stations[i].station)});
+            for (const std::string& code : codes)
+                rows.back().push_back(Chose(choices[i], code) ? "x" : (format == Format::Table ? "." : ""));
+        }
+    } else {
+        rows.push_back({"STATION", "BRIDGES", "DEVICES", "PROBE"});
+        for (size_t i = 0; i < stations.size(); ++i)
+            rows.push_back({Escaped(stations[i].station), BridgesText(choices[i]), DevicesText(choices[i]),
+                            ProbeText(choices[i])});
+    }
+    format == Format::Csv ? WriteCsv(run.Out(), rows) : WriteTable(run.Out(), rows);
+    return toolexit::Success;
+}
+
+const Registration registration{
+    {"stations",
+     "  stations [--format table|json|csv] [--grid]\n"
+     "                          every workstation with a stored choice: bridges (a password as ***), devices,\n"
+     "                          probe; --grid marks each station's programs in a column per program\n",
+     Run}};
+
+} // namespace
+
+} // namespace zw::tool

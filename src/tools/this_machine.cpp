@@ -1,0 +1,53 @@
+#include "this_machine.h"
+
+#include <memory>
+
+#include "environment/environment_stand_in.h"
+
+#ifdef _WIN32
+#include "win32/platform_profile.h"
+#endif
+
+namespace zw::tool {
+
+namespace {
+
+#ifndef _WIN32
+class NoWindowsFolder : public WindowsProfile {
+public:
+    unsigned GetWindowsDirectoryA(std::string& buffer, unsigned) override {
+        buffer.clear();
+        return 0;
+    }
+    unsigned GetPrivateProfileStringA(const std::string&, const std::string&, const std::string&, std::string& buffer,
+                                      unsigned, const std::string&) override {
+        buffer.clear();
+        return 0;
+    }
+    bool FileExists(const std::string&) override { return false; }
+};
+using MachineProfile = NoWindowsFolder;
+#else
+using MachineProfile = Win32Profile;
+#endif
+
+EnvironmentStandIn& Component() {
+    static EnvironmentStandIn component;
+    return component;
+}
+
+} // namespace
+
+MachineChecks ThisMachineChecks() {
+    return {[](const std::string& path) { return Component().CheckFileExists(path); },
+            [] {
+                MachineProfile profile;
+                return !ReadDentxMainFile(profile).empty();
+            }};
+}
+
+RegistryRead ThisMachineRegistry() {
+    return [](const std::string& subKey, uint32_t root) { return Component().ReadRegistryString(subKey, "", root); };
+}
+
+} // namespace zw::tool

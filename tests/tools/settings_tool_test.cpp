@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "environment/env_test_support.h"
+#include "environment/environment_overrides.h"
+#include "environment/product_database.h"
+#include "environment/sqlite_database.h"
+#include "tools/settings_tool.h"
+
+namespace zw {
+namespace {
+
+struct ToolRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+using Runner = ToolRun (*)(const std::vector<std::string>& args, const std::optional<std::string>& input);
+
+// The tool in this process: its main adds no more than UTF-8 arguments and the streams.
+ToolRun InThisProcess(const std::vector<std::string>& args, const std::optional<std::string>& input) {
+    std::ostringstream out, err;
+    const int code = RunSettingsTool(args, {[&] { return input; }, out, err});
+    return {code, out.str(), err.str()};
+}
+
+#ifndef _WIN32
+// The built tool as support staff run it, through the shell (under Windows the end-to-end tests drive it);
+// no input closes its standard input.
+ToolRun AsAProcess(const std::vector<std::string>& args, const std::optional<std::string>& input) {
+    const envtest::TempFolder io;
+    envtest::WriteFile(io.File("in"), input.value_or(""));
+    std::string command = std::string("'") + std::getenv("ZW_SETTINGS_TOOL") + "'";
+    for (const std::string& arg : args)
+        command += " '" + arg + "'"; // no quotes in the words here
+    command += input ? " <'" + io.File("in") + "'" : " <&-";
+    const int status = std::system((command + " >'" + io.File("out") + "' 2>'" + io.File("err") + "'").c_str());
+    return {WEXITSTATUS(status), envtest::ReadFile(io.File("out")), envtest::ReadFile(io.File("err"))};
+}
+#endif
+
+TEST(SettingsTool, MakesSetsGetsAndListsRawValuesAndFailsWithoutTheRightDatabase) {
+    envtest::TempFolder folder;
+    envtest::ScopedVariable password("ZELT_DB_PASSWORD", std::nullopt);
+    std::vector<Runner> runners = {InThisProcess};
+#ifndef _WIN32
+    if (const char* tool = std::getenv("ZW_SETTINGS_TOOL"); tool != nullptr && *tool != '\0')
+        runners.push_back(AsAProcess);
+#endif
+    for (const Runner tool : runners) {
+        const std::string db = folder.File(tool == InThisProcess ? "ZELTWIN.MDB" : "Zähne.MDB");
+        EXPECT_EQ(tool({"--database", db, "get", "INTERFACE", "XRAYWS7"}, "").code, toolexit::DatabaseFailed);
+        EXPECT_FALSE(std::filesystem::exists(envtest::PathOf(db)));
+
+        // Without --password the database takes the product's own, which the program then uses.
+        ASSERT_EQ(tool({"create-database", db}, "").code, 0);
+        EXPECT_TRUE(SqliteDatabaseEngine().OpenDatabase(db, false, false, ";pwd=ZeltWin#Db1")->IsOpen());
+        // CR LF pairs, a lone LF, Ctrl+Z, tab and UTF-8: a text-mode stream would change some of them.
+        const std::string value = "TROPHY\nC:\\TW\\TW.EXE\n\r\r\nX\x1aY\tZähne";
+        EXPECT_EQ(tool({"set", "INTERFACE", "XRAYWS7", "--database", db}, value).code, 0);
+        EXPECT_EQ(tool({"--database", db, "--password", "ZeltWin#Db1", "get", "INTERFACE", "XRAYWS7"}, "").out, value);
+        EXPECT_EQ(tool({"--database", db, "set", "INTERFACE", "PROBEWS7"}, "NONE\n").code, 0);
+        // Standard input that cannot be read stores nothing, not an empty value.
+        EXPECT_EQ(tool({"--database", db, "set", "INTERFACE", "PROBEWS7"}, std::nullopt).code, toolexit::ChecksFailed);
+        EXPECT_EQ(tool({"--database", db, "list"}, "").out,
+                  "INTERFACE\tPROBEWS7\tNONE\\n\n"
+                  "INTERFACE\tXRAYWS7\tTROPHY\\nC:\\\\TW\\\\TW.EXE\\n\\r\\r\\nX\\x1AY\\tZähne\n");
+        EXPECT_EQ(tool({"--database", db, "get", "INTERFACE", "XRAYWS8"}, "").code, toolexit::ChecksFailed);
+
+        EXPECT_EQ(tool({"--database", db, "--password", "wrong", "list"}, "").code, toolexit::DatabaseFailed);
+        envtest::ScopedVariable other("ZELT_DB_PASSWORD", "elsewhere");
+        EXPECT_EQ(tool({"--database", db, "list"}, "").code, toolexit::DatabaseFailed);
+    }
+}
+
+class ToolOnADatabase : public ::testing::Test {
+protected:
+    // One key-derivation round keeps the many opens quick; the tool reads the count from the file.
+    ToolOnADatabase() { CreateProductDatabase(db, BuiltInDatabasePassword); }
+    ToolRun Run(std::vector<std::string> args, const std::optional<std::string>& input = "") const {
+        args.insert(args.begin(), {"--database", db});
+        return InThisProcess(args, input);
+    }
+    std::string Stored(const std::string& key) const { return Run({"get", "INTERFACE", key}).out; }
+
+    envtest::TempFolder folder;
+    envtest::ScopedVariable password{"ZELT_DB_PASSWORD", std::nullopt};
+    envtest::ScopedVariable station{"ZELT_STATION", "WS1"};
+    std::string db = folder.File("ZELTWIN.MDB");
+};
+
+// apply stores what the dialog would store with these rows checked and these texts typed, or says why not.
+TEST_F(ToolOnADatabase, ApplyStoresWhatTheDialogWouldOrSaysWhy) {
+    const std::string tiger = folder.File("t\\TIGER1.EXE");                    // a backslash in a POSIX file name
+    std::filesystem::create_directories(envtest::PathOf(tiger).parent_path()); // Windows: the folder t
+    envtest::WriteFile(tiger, "");
+    const std::string orthocad = "ORTHOCAD\nC:\\Program Files\\Cadent\\OrthoCAD\\OrthoCAD.exe\n\r";
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        std::string key, stored, saying;
+    };
+    const std::vector<Case> cases = {
+        {{"--bridge", "tiger=" + tiger, "--device", "di_suni", "--device", "DI_GENDEX"},
+         0,
+         "XRAYWS1",
+         "TIGER\n" + tiger + "\n\rDI_GENDEX\n\n\rDI_SUNI\n\n\r",
+         "WS1: xray (nothing) -> "},
+        {{"--device", "DI_SUNI", "--device", "DI_GENDEX", "--bridge", "TIGER=" + tiger},
+         0,
+         "XRAYWS1",
+         "TIGER\n" + tiger + "\n\rDI_GENDEX\n\n\rDI_SUNI\n\n\r",
+         "WS1: nothing to change"},
+        // OrthoCAD's proposal, not installed here: the dialog's message, and nothing stored.
+        {{"--bridge", "ORTHOCAD"},
+         1,
+         "XRAYWS1",
+         "TIGER\n" + tiger + "\n\rDI_GENDEX\n\n\rDI_SUNI\n\n\r",
+         "\nCan not find file [C:\\Program Files\\Cadent\\OrthoCAD\\OrthoCAD.exe]"},
+        {{"--bridge", "PROIMAGE"}, 1, "XRAYWS2", "", "You do not have ProImage setup on this computer"},
+        // Another workstation: names only.
+        {{"--station", "WS2", "--bridge", "ORTHOCAD", "--dry-run"},
+         0,
+         "XRAYWS2",
+         "",
+         "the program files were not checked"},
+        {{"--station", "WS2", "--bridge", "ORTHOCAD"}, 0, "XRAYWS2", orthocad, "WS2: bridges ORTHOCAD="},
+        {{"--station", "WS2", "--bridge", "SCHICK"},
+         1,
+         "XRAYWS2",
+         orthocad,
+         "Please select [NCDR.EXE] or [CDR.EXE] as file name for Schick 2.6 Software"},
+        {{"--station", "WS2", "--none"}, 0, "XRAYWS2", "NONE\n\n\r", ""},
+        {{"--none", "--bridge", "TIGER"}, 2, "XRAYWS3", "", "--none"},
+        {{"--device", "DI_SUNI", "--device", "di_suni"}, 2, "XRAYWS3", "", "more than once"},
+        {{"--bridge", "XVA3DMD=a", "--bridge", "LIGHTYEAR=b"}, 2, "XRAYWS3", "", "more than once"},
+        {{"--bridge", "NOPE"}, 2, "XRAYWS3", "", "unknown bridge code NOPE"},
+        {{"--bridge", "VIPERSOFT=x"}, 2, "XRAYWS3", "", "takes no command line"},
+        {{"--station", "", "--none"}, 2, "XRAYWS3", "", "empty"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"apply"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const ToolRun run = Run(args);
+        EXPECT_EQ(run.code, c.code) << run.out << run.err;
+        EXPECT_NE((run.out + run.err).find(c.saying), std::string::npos) << run.out << run.err;
+        EXPECT_EQ(Stored(c.key), c.stored) << c.args[0];
+    }
+}
+
+// Every station listed, decoded, exported and imported into a new database with identical values, copied
+// and removed; a bad file is refused whole.
+TEST_F(ToolOnADatabase, StationsExportImportCopyAndRemove) {
+    ASSERT_EQ(Run({"set", "INTERFACE", "XRAYWS7"}, "VIPERSOFT\n\n\rDIMAXIS\n pw\n\rDI_SCANX\n\n\r").code, 0);
+    ASSERT_EQ(Run({"set", "INTERFACE", "PROBEWS7"}, "FLORIDA PROBE\nC:\\FP\\FP32.EXE").code, 0);
+    // Not UTF-8 (a Latin-1 ä) and a lower-case code the dialog reads all the same.
+    ASSERT_EQ(Run({"set", "INTERFACE", "XRAYZähne 3"}, "dexis\nC:\\Z\xe4hne\\DEXIS.EXE").code, 0);
+
+    EXPECT_EQ(Run({"stations", "--format", "csv"}).out,
+              "STATION,BRIDGES,DEVICES,PROBE\r\n"
+              "WS7,\"VIPERSOFT, DIMAXIS=***\",DI_SCANX,FLORIDA PROBE=C:\\FP\\FP32.EXE\r\n"
+              "Zähne 3,DEXIS=C:\\Z\xe4hne\\DEXIS.EXE,NONE,NONE\r\n");
+    EXPECT_EQ(Run({"stations", "--grid"}).out, "STATION  DEXIS  VIPERSOFT  DIMAXIS  DI_SCANX  FLORIDA PROBE\n"
+                                               "WS7      .      x          x        x         x\n"
+                                               "Zähne 3  x      .          .        .         .\n");
+    EXPECT_EQ(Run({"show", "--station", "WS7"}).out, "station  WS7\n"
+                                                     "bridge   VIPERSOFT\n"
+                                                     "bridge   DIMAXIS        ***\n"
+                                                     "device   DI_SCANX\n"
+                                                     "probe    FLORIDA PROBE  C:\\FP\\FP32.EXE\n");
+
+    const std::string exported = Run({"export"}).out;
+    EXPECT_NE(exported.find("{\"station\": \"Zähne 3\", \"xrayBase64\": \"ZGV4aXMKQzpcWuRobmVcREVYSVMuRVhF\", "
+                            "\"probe\": null, \"bridges\": [{\"code\": \"DEXIS\""),
+              std::string::npos)
+        << exported;
+    const std::string file = folder.File("practice.json"), other = folder.File("NEW.MDB");
+    ASSERT_EQ(Run({"export", "--output", file, "--quiet"}).out, "");
+    ASSERT_EQ(InThisProcess({"create-database", other}, "").code, 0);
+    EXPECT_EQ(InThisProcess({"--database", other, "import", file}, "").code, 0);
+    EXPECT_EQ(InThisProcess({"--database", other, "list"}, "").out, Run({"list"}).out);
+    EXPECT_EQ(InThisProcess({"--database", other, "export"}, "").out, exported);
+
+    // Every problem of a bad file is listed, and nothing of it is written.
+    const std::string bad =
+        "{\"format\": 1, \"stations\": [{\"station\": \"A\", \"xray\": \"TIGER\\nX\\n\\r\", \"bridges\": "
+        "[{\"code\": \"TIGER\", \"commandLine\": \"Y\"}]}, {\"station\": \"B\", \"xray\": null, \"probe\": null, "
+        "\"devices\": [\"DI_NOPE\"]}, {\"station\": \"A\", \"xray\": \"NONE\\n\\n\\r\", \"probe\": null}]}";
+    const ToolRun refused = Run({"import", "-"}, bad);
+    EXPECT_EQ(refused.code, toolexit::BadArguments);
+    EXPECT_EQ(refused.err, "zwsettings: the file was not imported:\n"
+                           "  station 1 (A): no probe (a text, or null when nothing is stored)\n"
+                           "  station 2 (B): unknown device code DI_NOPE\n"
+                           "  station 3 (A): the station is listed twice\n"
+                           "(zwsettings --help lists the commands)\n");
+    EXPECT_EQ(Run({"import", "-"}, "{\"format\": 1, \"stations\": [}").err.substr(0, 36),
+              "zwsettings: line 1, column 28: a val");
+
+    EXPECT_EQ(Run({"copy", "--from", "WS7", "--to", "WS8", "--dry-run"}).out.substr(0, 60), // the password hidden
+              "WS8: xray (nothing) -> \"VIPERSOFT\\n\\n\\rDIMAXIS\\n***\\n\\rDI_SC");
+    EXPECT_EQ(Run({"copy", "--from", "WS7", "--to", "WS8", "WS9", "--quiet", "--log", folder.File("log")}).out, "");
+    EXPECT_EQ(Stored("PROBEWS9"), "FLORIDA PROBE\nC:\\FP\\FP32.EXE");
+    EXPECT_EQ(Run({"remove", "--station", "WS8", "--log", folder.File("log")}).code, 0);
+    EXPECT_EQ(Run({"show", "--station", "WS8", "--format", "json"}).out,
+              "{\"station\": \"WS8\", \"bridges\": [], \"devices\": [], \"probeProgram\": null}\n");
+    const std::string log = envtest::ReadFile(folder.File("log"));
+    EXPECT_NE(log.find("\tWS7\tcopy\t0 done\n"), std::string::npos) << log;
+    EXPECT_NE(log.find("\tWS8\tremove\t0 done\n"), std::string::npos) << log;
+}
+
+} // namespace
+} // namespace zw
