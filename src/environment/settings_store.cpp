@@ -122,6 +122,18 @@ std::vector<HistoryRow> ReadHistory(SqliteDatabase& database) {
     return rows;
 }
 
+std::vector<HistoryRow> NewestHistoryRows(SqliteDatabase& database) {
+    sqlite::Statement query(database.Connection(),
+                            "SELECT Id, Time, Workstation, UserName, Writer, Section, Key FROM History "
+                            "WHERE Id IN (SELECT max(Id) FROM History GROUP BY Section, Key) ORDER BY Id DESC",
+                            database.Name());
+    std::vector<HistoryRow> rows;
+    while (query.Step())
+        rows.push_back({query.ColumnInt(0), query.ColumnText(1), query.ColumnText(2), query.ColumnText(3),
+                        query.ColumnText(4), query.ColumnText(5), query.ColumnText(6), std::nullopt, std::nullopt});
+    return rows;
+}
+
 std::vector<std::string> HistoryDisagreements(SqliteDatabase& database) {
     sqlite::Statement query(database.Connection(),
                             "SELECT h.Section, h.Key FROM History h LEFT JOIN Settings s "

@@ -54,6 +54,9 @@ struct HistoryRow {
 // The whole history, newest first.
 std::vector<HistoryRow> ReadHistory(SqliteDatabase& database);
 
+// The newest row of each setting's history, without its values (they may be large).
+std::vector<HistoryRow> NewestHistoryRows(SqliteDatabase& database);
+
 // The settings whose newest history row does not name their current value (a removal names none): empty
 // whenever every write went through WriteStoredSettings. Settings older than the history have no row and
 // are not counted.

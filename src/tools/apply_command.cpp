@@ -5,6 +5,7 @@
 
 #include "choice/interface_codes.h"
 #include "choice_output.h"
+#include "detect/run_detect.h"
 #include "this_machine.h"
 
 namespace zw::tool {
@@ -13,6 +14,7 @@ namespace {
 
 struct Wanted {
     std::map<int, std::optional<std::string>> rows; // CheckBox1 index: the typed text, or none to propose
+    std::map<int, std::string> codes;               // CheckBox1 index: the code it was given by
     std::vector<int> devices;                       // DI_CheckBox1 indexes
 };
 
@@ -39,6 +41,7 @@ Wanted ParseChoice(Arguments& args) {
             throw UsageError{"the bridge of " + code + " is given more than once"};
         wanted.rows[entry->controlIndex] =
             equals == std::string::npos ? std::nullopt : std::optional(given.substr(equals + 1));
+        wanted.codes[entry->controlIndex] = entry->code;
     }
     for (const std::string& code : devices) {
         const InterfaceCode* entry = FindDeviceCode(code);
@@ -64,15 +67,42 @@ void PrintRefused(std::ostream& out, const ChoiceCheck& check) {
     out << "\n";
 }
 
+// The command line of each row given without one, from where the program is found on this machine; false
+// (with the places looked at) when a program is found nowhere.
+bool TakeDetected(Wanted& wanted, std::ostream& out) {
+    bool allFound = true;
+    for (auto& [row, text] : wanted.rows) {
+        if (text || FindBridgeRowRule(row)->box < 0)
+            continue;
+        const DetectedProgram found = DetectProgram(wanted.codes[row]);
+        if (found.path) {
+            text = *found.path;
+            continue;
+        }
+        allFound = false;
+        out << wanted.codes[row] << ": not found on this workstation; looked at:\n";
+        for (const std::string& place : found.tried)
+            out << "  " << place << "\n";
+    }
+    return allFound;
+}
+
 int Run(Invocation& run) {
     const auto station = run.args.Value("--station");
     const bool dryRun = run.args.Flag("--dry-run");
-    const Wanted wanted = ParseChoice(run.args);
+    const bool detect = run.args.Flag("--detect");
+    Wanted wanted = ParseChoice(run.args);
     run.args.Rest(0, 0);
     const std::string name = station.value_or(ThisStation());
     CheckStationName(name);
     run.station = name;
     const bool here = name == ThisStation();
+    if (detect && !here)
+        throw UsageError{"--detect looks for the programs on this workstation only, not on " + name};
+    if (detect && !TakeDetected(wanted, run.Out())) {
+        run.result = "not-found";
+        return toolexit::ChecksFailed;
+    }
 
     // The rows as the dialog would hold them: a row given without a text gets the text the dialog proposes
     // on checking it; another workstation's registry cannot be read from here, a fixed path can be proposed.
@@ -113,9 +143,10 @@ int Run(Invocation& run) {
 
 const Registration registration{
     {"apply",
-     "  apply [--station S] (--none | --bridge CODE[=COMMAND_LINE] ... [--device CODE] ...) [--dry-run]\n"
-     "                          store the choice the dialog would store with these rows checked and these texts\n"
-     "                          typed: the same proposals, checks and messages (another station: names only)\n",
+     "  apply [--station S] (--none | --bridge CODE[=COMMAND_LINE] ... [--device CODE] ...) [--detect]\n"
+     "        [--dry-run]       store the choice the dialog would store with these rows checked and these texts\n"
+     "                          typed: the same proposals, checks and messages (another station: names only);\n"
+     "                          --detect takes a bridge's command line from where detect finds it first\n",
      Run}};
 
 } // namespace

@@ -14,13 +14,17 @@ bool Utf8(const std::string& text) {
     return ToUtf8(ToUtf16(text)) == text;
 }
 
-std::string RawMember(const char* name, const std::optional<std::string>& value) {
+} // namespace
+
+std::string RawJsonMember(const char* name, const std::optional<std::string>& value) {
     if (!value)
         return json::Quote(name) + ": null";
     if (Utf8(*value))
         return json::Quote(name) + ": " + json::Quote(*value);
     return json::Quote(std::string(name) + "Base64") + ": " + json::Quote(json::Base64(*value));
 }
+
+namespace {
 
 size_t Width(const std::string& text) {
     return ToUtf16(text).size();
@@ -52,7 +56,7 @@ std::string ChoiceJson(const StationValues& values, bool withRaw) {
     const WorkstationChoice choice = ForPeople(Decode(values));
     std::string text = "{\"station\": " + json::Quote(values.station);
     if (withRaw)
-        text += ", " + RawMember("xray", values.xray) + ", " + RawMember("probe", values.probe);
+        text += ", " + RawJsonMember("xray", values.xray) + ", " + RawJsonMember("probe", values.probe);
     text += ", \"bridges\": [";
     for (size_t i = 0; i < choice.bridges.size(); ++i) {
         const BridgeChoice& bridge = choice.bridges[i];

@@ -20,6 +20,9 @@ WorkstationChoice ForPeople(const WorkstationChoice& choice);
 // value that is not UTF-8 text), bridges, devices and probe program. Passwords are *** unless withRaw.
 std::string ChoiceJson(const StationValues& values, bool withRaw);
 
+// "name": the raw value as a JSON string; "nameBase64" when it is not UTF-8 text; null when there is none.
+std::string RawJsonMember(const char* name, const std::optional<std::string>& value);
+
 // Short texts of a choice: "SCHICK=C:\CDR\NCDR.EXE, VIPERSOFT", "DI_GENDEX DI_SCANX", "FLORIDA PROBE=..." or
 // "NONE".
 std::string BridgesText(const WorkstationChoice& choice);

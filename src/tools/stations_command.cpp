@@ -1,8 +1,11 @@
 // stations: every workstation with a stored choice, one row each; --grid: stations against programs.
 #include <algorithm>
+#include <map>
 #include <ostream>
 
 #include "choice_output.h"
+#include "history.h"
+#include "json.h"
 
 namespace zw::tool {
 
@@ -40,12 +43,30 @@ int Run(Invocation& run) {
     for (const StationValues& values : stations)
         choices.push_back(Decode(values));
 
+    // When each station's values were last written, and by whom: a retired or renamed station stands out.
+    const std::map<std::string, LastChange> last = LastChanges(run.Database());
+    auto lastTime = [&](const std::string& station) {
+        const auto found = last.find(station);
+        return found == last.end() ? std::string() : found->second.time;
+    };
+    auto lastUser = [&](const std::string& station) {
+        const auto found = last.find(station);
+        return found == last.end() ? std::string() : found->second.user;
+    };
+
     if (format == Format::Json) {
         if (grid)
             throw UsageError{"--grid is a table or CSV"};
         run.Out() << "[";
-        for (size_t i = 0; i < stations.size(); ++i)
-            run.Out() << (i ? ",\n " : "") << ChoiceJson(stations[i], false);
+        for (size_t i = 0; i < stations.size(); ++i) {
+            const std::string choice = ChoiceJson(stations[i], false);
+            const std::string& name = stations[i].station;
+            const std::string change = last.contains(name) ? "{\"time\": " + json::Quote(lastTime(name)) +
+                                                                 ", \"user\": " + json::Quote(lastUser(name)) + "}"
+                                                           : "null";
+            run.Out() << (i ? ",\n " : "") << choice.substr(0, choice.size() - 1) << ", \"lastChange\": " << change
+                      << "}";
+        }
         run.Out() << "]\n";
         return toolexit::Success;
     }
@@ -61,10 +82,11 @@ int Run(Invocation& run) {
                 rows.back().push_back(Chose(choices[i], code) ? "x" : (format == Format::Table ? "." : ""));
         }
     } else {
-        rows.push_back({"STATION", "BRIDGES", "DEVICES", "PROBE"});
+        rows.push_back({"STATION", "BRIDGES", "DEVICES", "PROBE", "LAST CHANGE", "BY"});
         for (size_t i = 0; i < stations.size(); ++i)
             rows.push_back({Escaped(stations[i].station), BridgesText(choices[i]), DevicesText(choices[i]),
-                            ProbeText(choices[i])});
+                            ProbeText(choices[i]), lastTime(stations[i].station),
+                            Escaped(lastUser(stations[i].station))});
     }
     format == Format::Csv ? WriteCsv(run.Out(), rows) : WriteTable(run.Out(), rows);
     return toolexit::Success;

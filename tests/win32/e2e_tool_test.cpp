@@ -1,5 +1,5 @@
 // The settings tool and the real program on one database: a choice applied by the tool is what the program
-// opens with, and a choice saved in the program is what the tool shows.
+// opens with, and a choice saved in the program is what the tool shows, with who saved it.
 #include "e2e_harness.h"
 
 namespace zw::e2e {
@@ -32,6 +32,13 @@ TEST_F(ToolTest, AChoiceSavedInTheProgramIsShownByTheTool) {
     EXPECT_EQ(RunTool({L"--database", Database(), L"show", L"--format", L"json"}),
               "{\"station\": \"E2E\", \"bridges\": [{\"code\": \"GENDEX\", \"commandLine\": \"\"}, {\"code\": "
               "\"DIMAXIS\", \"commandLine\": \"***\"}], \"devices\": [], \"probeProgram\": null}\n");
+    // The history names the save: this workstation, the program, what changed, and a user.
+    const std::string history = RunTool({L"--database", Database(), L"history", L"--format", L"json"});
+    for (const char* part : {"\"station\": \"E2E\", \"value\": \"xray\", \"user\": \"",
+                             "\"workstation\": \"E2E\", \"writer\": \"ZWInterfaceSetup\"",
+                             "\"changes\": [\"+ GENDEX\", \"+ DIMAXIS ***\"], \"old\": null"})
+        EXPECT_NE(history.find(part), std::string::npos) << part << "\nin " << history;
+    EXPECT_EQ(history.find("\"user\": \"\""), std::string::npos) << "a user name";
 }
 
 } // namespace
