@@ -207,6 +207,25 @@ int Contention(int writers, int sets, int readers) {
         ++lost;
     if (lost > 0)
         Problem(std::to_string(lost) + " keys lost their last write");
+    // Every successful set left exactly one history row.
+    const std::string history = Run(Db(database, {"history", "--format", "json"}), "", "history").out;
+    auto rowsOf = [&](const std::string& key) {
+        int count = 0;
+        for (size_t at = history.find("\"key\": \"" + key + "\""); at != std::string::npos;
+             at = history.find("\"key\": \"" + key + "\"", at + 1))
+            ++count;
+        return count;
+    };
+    int sharedSets = 0, missingRows = 0;
+    for (int w = 0; w < writers; ++w) {
+        if (w >= writers - sharedWriters)
+            sharedSets += int(lastWritten[w].size());
+        else
+            missingRows += std::abs(rowsOf("XRAYWS" + std::to_string(w)) - int(lastWritten[w].size()));
+    }
+    missingRows += std::abs(rowsOf("XRAYSHARED") - sharedSets);
+    if (missingRows > 0)
+        Problem(std::to_string(missingRows) + " history rows missing or extra");
     CheckIntegrity(database, "after contention");
 
     std::vector<double> all;
@@ -214,7 +233,8 @@ int Contention(int writers, int sets, int readers) {
         all.insert(all.end(), list.begin(), list.end());
     std::printf("contention: %d writers x %d sets (%d on one shared key), %d readers (%d reads)\n", writers, sets,
                 sharedWriters, readers, reads.load());
-    std::printf("  failed sets: %d (undocumented: %d), lost: %d\n", failures.load(), undocumented.load(), lost);
+    std::printf("  failed sets: %d (undocumented: %d), lost: %d, history rows missing or extra: %d\n", failures.load(),
+                undocumented.load(), lost, missingRows);
     for (const std::string& text : failureTexts)
         std::printf("  failure: %s", text.c_str());
     std::printf("  set latency ms: median %.1f, p99 %.1f, max %.1f\n", Percentile(all, 0.5), Percentile(all, 0.99),
