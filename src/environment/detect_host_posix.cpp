@@ -3,26 +3,12 @@
 #include <filesystem>
 
 #include "../detect/detect_host.h"
-#include "../platform/windows_profile.h"
 #include "host_system.h"
+#include "no_windows_profile.h"
 
 namespace zw {
 
 namespace {
-
-class NoWindowsProfile : public WindowsProfile {
-public:
-    unsigned GetWindowsDirectoryA(std::string& buffer, unsigned) override {
-        buffer.clear();
-        return 0;
-    }
-    unsigned GetPrivateProfileStringA(const std::string&, const std::string&, const std::string&, std::string& buffer,
-                                      unsigned, const std::string&) override {
-        buffer.clear();
-        return 0;
-    }
-    bool FileExists(const std::string&) override { return false; }
-};
 
 class PosixDetectHost : public DetectHost {
 public:

@@ -129,16 +129,7 @@ int Run(Invocation& run) {
     const WorkstationChoice choice = Decode(applied);
     run.Out() << name << ": bridges " << BridgesText(choice) << "; devices " << DevicesText(choice) << "\n";
     const std::vector<SettingChange> changes = ChangesTo(stored, applied, run.Out());
-    if (changes.empty()) {
-        run.Out() << name << ": nothing to change\n";
-        run.result = "unchanged";
-    } else if (dryRun) {
-        run.Out() << "dry run: nothing written\n";
-        run.result = "dry-run";
-    } else {
-        WriteStoredSettings(database, changes, "zwsettings apply");
-    }
-    return toolexit::Success;
+    return WriteChanges(run, changes, dryRun, "zwsettings apply", name + ": nothing to change");
 }
 
 const Registration registration{

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "environment/settings_store.h"
 #include "environment/sqlite_database.h"
 #include "settings_tool.h"
 
@@ -58,6 +59,11 @@ struct Invocation {
 private:
     std::shared_ptr<SqliteDatabase> database_;
 };
+
+// The end of every command that writes: the changes in one transaction under the writer's name, or, for a
+// dry run, nothing; says so when there is nothing to change. Returns the exit code.
+int WriteChanges(Invocation& run, const std::vector<SettingChange>& changes, bool dryRun, const char* writer,
+                 const std::string& nothingToChange = "nothing to change");
 
 // A command: its name, its usage lines, and what it does. Registered by a file of its own:
 //     const tool::Registration registration{{"name", "usage", Run}};

@@ -35,16 +35,7 @@ int Run(Invocation& run) {
         const auto more = ChangesTo(ReadStation(database, station), {station, source.xray, source.probe}, run.Out());
         changes.insert(changes.end(), more.begin(), more.end());
     }
-    if (changes.empty()) {
-        run.Out() << "nothing to change\n";
-        run.result = "unchanged";
-    } else if (dryRun) {
-        run.Out() << "dry run: nothing written\n";
-        run.result = "dry-run";
-    } else {
-        WriteStoredSettings(database, changes, "zwsettings copy");
-    }
-    return toolexit::Success;
+    return WriteChanges(run, changes, dryRun, "zwsettings copy");
 }
 
 const Registration registration{{"copy",

@@ -165,6 +165,20 @@ std::string Invocation::DatabasePath() const {
     return databasePath.value_or(DefaultDatabase);
 }
 
+int WriteChanges(Invocation& run, const std::vector<SettingChange>& changes, bool dryRun, const char* writer,
+                 const std::string& nothingToChange) {
+    if (changes.empty()) {
+        run.Out() << nothingToChange << "\n";
+        run.result = "unchanged";
+    } else if (dryRun) {
+        run.Out() << "dry run: nothing written\n";
+        run.result = "dry-run";
+    } else {
+        WriteStoredSettings(run.Database(), changes, writer);
+    }
+    return toolexit::Success;
+}
+
 std::string NewDatabasePassword(const std::string& password) {
     if (const std::string problem = NewPasswordProblem(password); !problem.empty())
         throw UsageError{problem};

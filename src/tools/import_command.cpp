@@ -164,17 +164,10 @@ int Run(Invocation& run) {
             run.Out() << station.station << ": unchanged\n";
         changes.insert(changes.end(), more.begin(), more.end());
     }
-    if (changes.empty()) {
-        run.Out() << "nothing to change\n";
-        run.result = "unchanged";
-    } else if (dryRun) {
-        run.Out() << "dry run: nothing written\n";
-        run.result = "dry-run";
-    } else {
-        WriteStoredSettings(database, changes, "zwsettings import");
+    const int code = WriteChanges(run, changes, dryRun, "zwsettings import");
+    if (!changes.empty() && !dryRun)
         run.Out() << stations.size() << " station(s) imported\n";
-    }
-    return toolexit::Success;
+    return code;
 }
 
 const Registration registration{{"import",

@@ -19,16 +19,7 @@ int Run(Invocation& run) {
 
     SqliteDatabase& database = run.Database();
     const auto changes = ChangesTo(ReadStation(database, *station), {*station, std::nullopt, std::nullopt}, run.Out());
-    if (changes.empty()) {
-        run.Out() << *station << ": nothing stored, nothing to change\n";
-        run.result = "unchanged";
-    } else if (dryRun) {
-        run.Out() << "dry run: nothing written\n";
-        run.result = "dry-run";
-    } else {
-        WriteStoredSettings(database, changes, "zwsettings remove");
-    }
-    return toolexit::Success;
+    return WriteChanges(run, changes, dryRun, "zwsettings remove", *station + ": nothing stored, nothing to change");
 }
 
 const Registration registration{

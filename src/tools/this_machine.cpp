@@ -6,6 +6,8 @@
 
 #ifdef _WIN32
 #include "win32/platform_profile.h"
+#else
+#include "environment/no_windows_profile.h"
 #endif
 
 namespace zw::tool {
@@ -13,20 +15,7 @@ namespace zw::tool {
 namespace {
 
 #ifndef _WIN32
-class NoWindowsFolder : public WindowsProfile {
-public:
-    unsigned GetWindowsDirectoryA(std::string& buffer, unsigned) override {
-        buffer.clear();
-        return 0;
-    }
-    unsigned GetPrivateProfileStringA(const std::string&, const std::string&, const std::string&, std::string& buffer,
-                                      unsigned, const std::string&) override {
-        buffer.clear();
-        return 0;
-    }
-    bool FileExists(const std::string&) override { return false; }
-};
-using MachineProfile = NoWindowsFolder;
+using MachineProfile = NoWindowsProfile;
 #else
 using MachineProfile = Win32Profile;
 #endif

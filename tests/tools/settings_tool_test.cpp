@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <sstream>
 
 #include "environment/env_test_support.h"
@@ -157,10 +158,12 @@ TEST_F(ToolOnADatabase, StationsExportImportCopyAndRemove) {
     // Not UTF-8 (a Latin-1 ä) and a lower-case code the dialog reads all the same.
     ASSERT_EQ(Run({"set", "INTERFACE", "XRAYZähne 3"}, "dexis\nC:\\Z\xe4hne\\DEXIS.EXE").code, 0);
 
-    EXPECT_EQ(Run({"stations", "--format", "csv"}).out,
-              "STATION,BRIDGES,DEVICES,PROBE\r\n"
-              "WS7,\"VIPERSOFT, DIMAXIS=***\",DI_SCANX,FLORIDA PROBE=C:\\FP\\FP32.EXE\r\n"
-              "Zähne 3,DEXIS=C:\\Z\xe4hne\\DEXIS.EXE,NONE,NONE\r\n");
+    // The last change of each: a UTC time and the user (here the one running the tests).
+    const std::regex lastChange(",20[0-9][0-9]-[0-9][0-9]-[0-9][0-9]T[0-9:.]{12}Z,[^,\r]+\r");
+    EXPECT_EQ(std::regex_replace(Run({"stations", "--format", "csv"}).out, lastChange, ",TIME,USER\r"),
+              "STATION,BRIDGES,DEVICES,PROBE,LAST CHANGE,BY\r\n"
+              "WS7,\"VIPERSOFT, DIMAXIS=***\",DI_SCANX,FLORIDA PROBE=C:\\FP\\FP32.EXE,TIME,USER\r\n"
+              "Zähne 3,DEXIS=C:\\Z\xe4hne\\DEXIS.EXE,NONE,NONE,TIME,USER\r\n");
     EXPECT_EQ(Run({"stations", "--grid"}).out, "STATION  DEXIS  VIPERSOFT  DIMAXIS  DI_SCANX  FLORIDA PROBE\n"
                                                "WS7      .      x          x        x         x\n"
                                                "Zähne 3  x      .          .        .         .\n");
