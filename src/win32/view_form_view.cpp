@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "../app/startup_trace.h"
 #include "../controls/check_box.h"
 #include "../controls/form.h"
 #include "../controls/option_button.h"
@@ -124,13 +125,16 @@ void Win32FormView::AttachForm(Form& form) {
     PlaceForm(true, true);
     if (onFormWindow)
         onFormWindow(formWindow_);
+    trace::Mark("form window made");
 
     for (Control* control : form.Controls())
         CreateNative(*control);
+    trace::Mark("controls made");
     RestackChildren(&form);
     for (Control* control : form.Controls())
         if (control->Type() == ControlType::PictureBox)
             RestackChildren(control);
+    trace::Mark("controls stacked");
 
     form.AddObserver(*this);
     if (form.Visible())
@@ -260,6 +264,7 @@ void Win32FormView::PlaceChild(const Control& control, HWND window) {
 }
 
 void Win32FormView::ApplyFont(const Control& control, HWND window) {
+    trace::Span span("fonts (within the above)");
     HFONT font = fonts_.Get(control.GetFont(), scaling_.FontDpi(layoutDpi_));
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }

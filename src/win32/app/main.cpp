@@ -6,12 +6,14 @@
 #include <objbase.h>
 
 #include "../../app/program.h"
+#include "../../app/startup_trace.h"
 #include "../../environment/environment_stand_in.h"
 #include "../../environment/sqlite_database.h"
 #include "../platform_message_boxes.h"
 #include "../platform_process.h"
 #include "../platform_profile.h"
 #include "../platform_shell.h"
+#include "../platform_trace.h"
 #include "../view_dpi.h"
 #include "../view_form_view.h"
 
@@ -29,13 +31,19 @@ struct ComApartment {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    const bool tracing = zw::view::StartTraceFromEnvironment();
+    zw::trace::Mark("wWinMain");
     zw::view::EnablePerMonitorAwareness();
 
     INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     ComApartment com;
+    zw::trace::Mark("common controls and COM ready");
 
-    zw::StandInFactory environmentFactory;
+    zw::StandInFactory standIn;
+    zw::view::TracingEnvironmentFactory tracedStandIn(standIn);
+    zw::EnvironmentFactory& environmentFactory =
+        tracing ? static_cast<zw::EnvironmentFactory&>(tracedStandIn) : standIn;
     zw::SqliteDatabaseEngine databaseEngine;
     zw::Win32MessageBoxes messageBoxes;
     zw::Win32Shell shell;
@@ -50,5 +58,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // stands alone.
     view.onFormWindow = [&messageBoxes](HWND window) { messageBoxes.SetOwner(window); };
 
-    return zw::RunProgram(platform, screen, view);
+    const int exitCode = zw::RunProgram(platform, screen, view);
+    zw::trace::Mark("wWinMain returns");
+    zw::view::WriteTrace();
+    return exitCode;
 }

@@ -1,0 +1,47 @@
+// The yardstick of the start-up benchmark: a Win32 program that shows one window with the dialog's caption,
+// styles and size, and ends when the window is closed. Whatever the real program costs beyond this is its own.
+#include <windows.h>
+
+namespace {
+
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = L"ZWBareWindow";
+    if (RegisterClassExW(&windowClass) == 0)
+        return 1;
+
+    // The dialog's frame and its 96-DPI size (a 475 x 586 client area).
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    const DWORD exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
+    RECT frame{0, 0, 475, 586};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    HWND window =
+        CreateWindowExW(exStyle, windowClass.lpszClassName, L"Interface Setup", style, 271, 63,
+                        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+    if (window == nullptr)
+        return 1;
+    ShowWindow(window, SW_SHOWNORMAL);
+    SetForegroundWindow(window);
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
