@@ -2,6 +2,8 @@
 // styles and size, and ends when the window is closed. Whatever the real program costs beyond this is its own.
 #include <windows.h>
 
+#include <cstdio>
+
 namespace {
 
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -12,9 +14,26 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+long long Ticks() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now.QuadPart;
+}
+
+// The same trace as the program's (ZW_TRACE_STARTUP), so that the launcher can set the two starts side by side.
+void WriteTrace(const wchar_t* file, long long entered, long long shown) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    if (FILE* out = _wfopen(file, L"ab")) {
+        std::fprintf(out, "=frequency\t%lld\nwWinMain\t%lld\nshown\t%lld\n", frequency.QuadPart, entered, shown);
+        std::fclose(out);
+    }
+}
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    const long long entered = Ticks();
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProc;
@@ -37,11 +56,14 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         return 1;
     ShowWindow(window, SW_SHOWNORMAL);
     SetForegroundWindow(window);
+    const long long shown = Ticks();
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    if (const wchar_t* file = _wgetenv(L"ZW_TRACE_STARTUP"))
+        WriteTrace(file, entered, shown);
     return 0;
 }

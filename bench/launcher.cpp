@@ -181,31 +181,51 @@ void PrintRow(const char* what, const std::wstring& label, const Summary& progra
                 program.median, program.min, program.max, bare.median, bare.min, bare.max, ratio, difference);
 }
 
-// Starts the program with the trace switched on and prints the median of each step between two marks.
+// The median of each step of a traced run, in the order the steps first came.
+class StepTable {
+public:
+    void Add(const std::vector<std::pair<std::string, double>>& steps) {
+        for (const auto& [name, milliseconds] : steps) {
+            if (steps_.find(name) == steps_.end())
+                order_.push_back(name);
+            steps_[name].push_back(milliseconds);
+        }
+    }
+    void Print(const char* heading) {
+        std::printf("%s\n", heading);
+        for (const std::string& name : order_)
+            std::printf("  %-58s %7.1f\n", name.c_str(), zwbench::Median(steps_[name]));
+    }
+
+private:
+    std::vector<std::string> order_;
+    std::map<std::string, std::vector<double>> steps_;
+};
+
+// Starts the program and the bare window alternately with the trace switched on, and prints the median of
+// each step between two marks.
 void PrintTrace(const Options& options) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     const std::wstring file = std::wstring(temp) + L"zwbench-trace.txt";
     SetEnvironmentVariableW(L"ZW_TRACE_STARTUP", file.c_str());
-    std::vector<std::string> order;
-    std::map<std::string, std::vector<double>> steps;
-    for (int round = 0; round < options.traceRounds; ++round) {
+    StepTable program, bare;
+    auto traced = [&](const std::wstring& exe, const std::wstring& arguments, StepTable& table) {
         DeleteFileW(file.c_str());
-        const Timing timing = RunOnce(options.program, options.arguments, options.folder);
-        const auto events =
-            zwbench::ReadTrace(file, timing.createdAt, timing.visibleAt, timing.closeAt, timing.endedAt);
-        for (const auto& [name, milliseconds] : events) {
-            if (steps.find(name) == steps.end())
-                order.push_back(name);
-            steps[name].push_back(milliseconds);
-        }
+        const Timing timing = RunOnce(exe, arguments, options.folder);
+        table.Add(zwbench::ReadTrace(file, timing.createdAt, timing.visibleAt, timing.closeAt, timing.endedAt));
+    };
+    for (int round = 0; round < options.traceRounds; ++round) {
+        traced(options.program, options.arguments, program);
+        traced(options.bare, L"", bare);
     }
     SetEnvironmentVariableW(L"ZW_TRACE_STARTUP", nullptr);
     DeleteFileW(file.c_str());
-    std::printf("where the time goes (%s, median of %d traced runs, ms):\n", Narrow(options.label).c_str(),
-                options.traceRounds);
-    for (const std::string& name : order)
-        std::printf("  %-58s %7.1f\n", name.c_str(), zwbench::Median(steps[name]));
+    const std::string label = Narrow(options.label);
+    const std::string heading =
+        "where the time goes, " + label + ", median of " + std::to_string(options.traceRounds) + " traced runs (ms):";
+    program.Print(heading.c_str());
+    bare.Print("the bare window, traced alternately with it (ms):");
 }
 
 void PrintTimes(const Options& options);

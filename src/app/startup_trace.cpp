@@ -27,6 +27,11 @@ void Mark(const char* name) {
         Store().push_back({name, gClock(), false});
 }
 
+void MarkAt(const char* name, long long ticks) {
+    if (gClock != nullptr)
+        Store().push_back({name, ticks, false});
+}
+
 const std::vector<Event>& Events() {
     return Store();
 }

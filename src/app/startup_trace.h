@@ -16,6 +16,8 @@ struct Event {
 void Enable(long long (*clock)());
 bool Enabled();
 void Mark(const char* name);
+// A mark taken before the trace was switched on.
+void MarkAt(const char* name, long long ticks);
 const std::vector<Event>& Events();
 
 // Adds the time from its making to its end to the sum called name.
