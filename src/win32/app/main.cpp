@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "../../app/program.h"
 #include "../../app/startup_trace.h"
@@ -17,19 +16,6 @@
 #include "../view_dpi.h"
 #include "../view_form_view.h"
 
-namespace {
-
-// COM for the shell's folder browser, for as long as the program runs.
-struct ComApartment {
-    const bool initialised = SUCCEEDED(CoInitialize(nullptr));
-    ~ComApartment() {
-        if (initialised)
-            CoUninitialize();
-    }
-};
-
-} // namespace
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const bool tracing = zw::view::StartTraceFromEnvironment();
     zw::trace::Mark("wWinMain");
@@ -37,8 +23,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    ComApartment com;
-    zw::trace::Mark("common controls and COM ready");
+    // COM is set up by the folder browser when it is first needed (Win32Shell): made here, it would load
+    // ole32 and its companions with the program.
+    zw::trace::Mark("common controls ready");
 
     zw::StandInFactory standIn;
     zw::view::TracingEnvironmentFactory tracedStandIn(standIn);
