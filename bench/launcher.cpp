@@ -136,6 +136,8 @@ Timing RunOnce(const std::wstring& exe, const std::wstring& arguments, const std
     }
     timing.visibleAt = Now();
 
+    // The close starts from a dialog at rest, as a user's click does: shown, painted, waiting for input.
+    WaitForInputIdle(process.hProcess, 30000);
     timing.closeAt = Now();
     PostMessageW(window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0) {
