@@ -44,6 +44,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Message boxes belong to the dialog while it has a window; the run-time error box after it is gone
     // stands alone.
     view.onFormWindow = [&messageBoxes](HWND window) { messageBoxes.SetOwner(window); };
+    view.leaveHiddenWindows = true;
 
     const int exitCode = zw::RunProgram(platform, screen, view);
     zw::trace::Mark("wWinMain returns");
