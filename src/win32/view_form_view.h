@@ -44,7 +44,7 @@ public:
     std::function<void(HWND)> onFormWindow;
 
     // Set by the program for its end: Detach leaves the windows of a dialog that is already hidden to the end
-    // of the process, which takes them away at once, rather than destroying some hundred windows one by one.
+    // of the process, which takes them away at once, rather than destroying eighty-odd windows one by one.
     // A visible dialog (a failure before its unload) is still destroyed before the run-time error box.
     bool leaveHiddenWindows = false;
 
