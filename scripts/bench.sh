@@ -14,7 +14,8 @@ trace_rounds=${ZW_BENCH_TRACE_ROUNDS:-9}
 if [ -z "${ZW_BENCH_INSIDE_X:-}" ]; then
     scripts/install-deps.sh
     cmake --preset windows >/dev/null
-    cmake --build --preset windows --target ZWInterfaceSetup zwsettings ZWBareWindow ZWBenchLauncher >/dev/null
+    cmake --build --preset windows --target ZWInterfaceSetup zwsettings ZWBareWindow ZWBareCommonControls \
+        ZWBenchLauncher >/dev/null
     ZW_BENCH_INSIDE_X=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
@@ -26,7 +27,7 @@ unset ZELT_DB_PASSWORD
 mkdir -p "$bench"
 [ -f "$WINEPREFIX/system.reg" ] || { wineboot --init >/dev/null 2>&1; wineserver -w; }
 cp build/windows/ZWInterfaceSetup.exe build/windows/ZWSettings.exe build/windows/ZWBareWindow.exe \
-    build/windows/ZWBenchLauncher.exe "$bench/"
+    build/windows/ZWBareCommonControls.exe build/windows/ZWBenchLauncher.exe "$bench/"
 
 # A product folder with a fresh database, the program beside it.
 product_folder() {
@@ -49,23 +50,29 @@ done
 printf 'DI_GENDEX\n\n\rDI_SCANX\n\n\rDI_SUNI\n\n\r' |
     (cd "$bench/stations" && wine "$bench/ZWSettings.exe" set INTERFACE XRAYBENCH)
 
+windows_path() { echo "Z:$(sed 's|/|\\|g' <<<"$1")"; }
+# launch LABEL FOLDER PROGRAM [LAUNCHER ARGUMENTS]: the program against the bare window, in the product folder.
 launch() {
-    local label=$1 folder=$2
-    shift 2
-    wine "$bench/ZWBenchLauncher.exe" --program "Z:$(sed 's|/|\\|g' <<<"$bench/$folder/ZWInterfaceSetup.exe")" \
-        --bare "Z:$(sed 's|/|\\|g' <<<"$bench/ZWBareWindow.exe")" --folder "Z:$(sed 's|/|\\|g' <<<"$bench/$folder")" \
+    local label=$1 folder=$2 program=$3
+    shift 3
+    wine "$bench/ZWBenchLauncher.exe" --program "$(windows_path "$program")" \
+        --bare "$(windows_path "$bench/ZWBareWindow.exe")" --folder "$(windows_path "$bench/$folder")" \
         --label "$label" "$@"
 }
 
 echo "machine: $(nproc) cores, $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n1); $(wine --version)"
 # The first start of each program in a prefix pays for loading Wine's DLLs from disk: warm-up rounds absorb it.
-ZELT_STATION=DEMO launch standard standard --rounds "$rounds" --header
-ZELT_STATION=DEMO launch MED standard --rounds "$rounds" -- MED
-ZELT_STATION=BENCH launch "200 stations" stations --rounds "$rounds"
+ZELT_STATION=DEMO launch standard standard "$bench/standard/ZWInterfaceSetup.exe" --rounds "$rounds" --header
+ZELT_STATION=DEMO launch MED standard "$bench/standard/ZWInterfaceSetup.exe" --rounds "$rounds" -- MED
+ZELT_STATION=BENCH launch "200 stations" stations "$bench/stations/ZWInterfaceSetup.exe" --rounds "$rounds"
+# What loading the common controls alone costs a window: the floor under the program's start.
+launch "bare+common controls" standard "$bench/ZWBareCommonControls.exe" --rounds "$rounds"
 if [ "$trace_rounds" -gt 0 ]; then
     echo
-    ZELT_STATION=DEMO launch standard standard --rounds 0 --trace-rounds "$trace_rounds"
-    ZELT_STATION=BENCH launch "200 stations" stations --rounds 0 --trace-rounds "$trace_rounds"
+    ZELT_STATION=DEMO launch standard standard "$bench/standard/ZWInterfaceSetup.exe" --rounds 0 \
+        --trace-rounds "$trace_rounds"
+    ZELT_STATION=BENCH launch "200 stations" stations "$bench/stations/ZWInterfaceSetup.exe" --rounds 0 \
+        --trace-rounds "$trace_rounds"
 fi
 wineserver -k >/dev/null 2>&1 || true
 wineserver -w || true
