@@ -4,6 +4,7 @@
 #include "../controls/strings.h"
 #include "../dialog/frm_zw_int_stp.h"
 #include "environment.h"
+#include "startup_trace.h"
 
 namespace zw {
 
@@ -20,6 +21,7 @@ void frmZWIntStp::Form_Initialize() {
 }
 
 void frmZWIntStp::Form_Load() {
+    trace::Mark("load begins");
     ArrangeStandard();
 
     EnvironmentComponent& env = Env();
@@ -27,6 +29,7 @@ void frmZWIntStp::Form_Load() {
     env.SetMedMode(UCase(Trim(commandLine)) == "MED");
     if (env.MedMode())
         ArrangeCompact();
+    trace::Mark("arranged");
     env.SetCallerKind(1);
 
     std::string productFolder = platform_.process.ProgramFileFolder();
@@ -53,7 +56,9 @@ void frmZWIntStp::Form_Load() {
         env.LoadEnvironment();
         const std::string name = env.ProgramFolder() + DatabaseFileName;
         const std::string connect = ";pwd=" + env.DatabasePassword();
+        trace::Mark("database open begins");
         DatabaseRef database = platform_.databaseEngine.OpenDatabase(name, false, false, connect);
+        trace::Mark("database opened");
         env.SetActiveDatabase(database);
         for (int i = 0; i <= Text1.Count() - 1; ++i)
             Text1(i).SetText("");
@@ -65,6 +70,7 @@ void frmZWIntStp::Form_Load() {
 
     PlaceOnScreen();
     LoadInterfaceSettings();
+    trace::Mark("settings loaded");
 }
 
 void frmZWIntStp::Form_Activate() {
@@ -82,6 +88,7 @@ void frmZWIntStp::Form_Unload(int& Cancel) {
         throw RuntimeError(91, "Object variable or With block variable not set");
     database->Close();
     env.SetActiveDatabase(nullptr);
+    trace::Mark("database closed");
 }
 
 void frmZWIntStp::Form_Terminate() {

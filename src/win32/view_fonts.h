@@ -21,6 +21,8 @@ public:
     HFONT Get(const Font& font, int dpi);
     // Deletes every font; call only after the windows using them are destroyed.
     void Clear();
+    // Forgets every font without deleting it: for windows left to the end of the process, which frees both.
+    void Forget() { fonts_.clear(); }
 
 private:
     std::map<std::tuple<std::string, int, int, int>, HFONT> fonts_;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "../app/startup_trace.h"
 #include "../controls/check_box.h"
 #include "../controls/form.h"
 #include "../controls/option_button.h"
@@ -124,13 +125,25 @@ void Win32FormView::AttachForm(Form& form) {
     PlaceForm(true, true);
     if (onFormWindow)
         onFormWindow(formWindow_);
+    trace::Mark("form window made");
 
-    for (Control* control : form.Controls())
+    // A new child window goes to the bottom of its siblings. Made front to back, the container's own
+    // children first, the windows already stand in the model's z-order, and the restacking moves none.
+    NumberControls(form);
+    std::vector<Control*> frontToBack = form.Controls();
+    std::stable_sort(frontToBack.begin(), frontToBack.end(),
+                     [](const Control* a, const Control* b) { return a->ZStamp() > b->ZStamp(); });
+    for (Control* control : frontToBack)
+        if (control->Container() == nullptr || control->Container() == &form)
+            CreateNative(*control);
+    for (Control* control : frontToBack)
         CreateNative(*control);
+    trace::Mark("controls made");
     RestackChildren(&form);
     for (Control* control : form.Controls())
         if (control->Type() == ControlType::PictureBox)
             RestackChildren(control);
+    trace::Mark("controls stacked");
 
     form.AddObserver(*this);
     if (form.Visible())
@@ -142,17 +155,36 @@ void Win32FormView::Detach() {
         form_->RemoveObserver(*this);
     // From here on, what the windows are told while they go away does not reach the model.
     form_ = nullptr;
-    if (formWindow_ != nullptr && IsWindow(formWindow_))
+    const bool leave = leaveHiddenWindows && formWindow_ != nullptr && !IsWindowVisible(formWindow_);
+    if (formWindow_ != nullptr && IsWindow(formWindow_) && !leave)
         DestroyWindow(formWindow_);
     const bool hadWindow = formWindow_ != nullptr;
     formWindow_ = nullptr;
     frameMetrics_.SetWindow(nullptr);
     windows_.clear();
     controls_.clear();
+    ids_.clear();
     lastFocus_ = nullptr;
-    fonts_.Clear();
+    if (leave)
+        fonts_.Forget();
+    else
+        fonts_.Clear();
     if (hadWindow && onFormWindow)
         onFormWindow(nullptr);
+}
+
+// The control ids, in the model's order of the controls with each container before its first child: a
+// control whose name is not in the designed table takes the next free id.
+void Win32FormView::NumberControls(const Form& form) {
+    auto number = [this, &form](auto& self, const Control& control) -> void {
+        if (ids_.count(&control) != 0)
+            return;
+        if (const Control* container = control.Container(); container != nullptr && container != &form)
+            self(self, *container);
+        ids_[&control] = view::DesignedControlId(control.Name(), control.Index()).value_or(NextFreeId());
+    };
+    for (const Control* control : form.Controls())
+        number(number, *control);
 }
 
 HWND Win32FormView::CreateNative(Control& control) {
@@ -162,7 +194,10 @@ HWND Win32FormView::CreateNative(Control& control) {
     HWND parent = container == nullptr || container == form_ ? formWindow_ : CreateNative(*container);
 
     const view::NativeKind kind = view::KindFor(control);
-    const int id = view::DesignedControlId(control.Name(), control.Index()).value_or(NextFreeId());
+    const auto numbered = ids_.find(&control);
+    const int id = numbered != ids_.end()
+                       ? numbered->second
+                       : view::DesignedControlId(control.Name(), control.Index()).value_or(NextFreeId());
     const std::wstring text = control.Type() == ControlType::TabStrip ? L"" : view::Wide(control.DisplayText());
 
     ++applying_;
@@ -177,7 +212,8 @@ HWND Win32FormView::CreateNative(Control& control) {
     controls_[window] = &control;
 
     ++applying_;
-    ApplyFont(control, window);
+    // A new window has not been drawn yet: its first paint uses the font.
+    ApplyFont(control, window, false);
     switch (control.Type()) {
     case ControlType::TextBox: {
         const auto& box = static_cast<const TextBox&>(control);
@@ -229,10 +265,17 @@ void Win32FormView::RestackChildren(const Control* container) {
     // The front of the model's z-order is the top of the window stack.
     std::sort(children.begin(), children.end(),
               [](const Control* a, const Control* b) { return a->ZStamp() > b->ZStamp(); });
+    // Only a window out of place moves; the others already follow the one above them.
+    HWND parent = container == nullptr || container == form_ ? formWindow_ : WindowOf(*container);
     HWND above = HWND_TOP;
+    HWND current = parent != nullptr ? GetWindow(parent, GW_CHILD) : nullptr;
     for (Control* child : children) {
         HWND window = WindowOf(*child);
-        SetWindowPos(window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+        if (window == current) {
+            current = GetWindow(window, GW_HWNDNEXT);
+        } else {
+            SetWindowPos(window, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+        }
         above = window;
     }
 }
@@ -259,9 +302,10 @@ void Win32FormView::PlaceChild(const Control& control, HWND window) {
                  scaling_.PixelsX(control.Width()), scaling_.PixelsY(control.Height()), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Win32FormView::ApplyFont(const Control& control, HWND window) {
+void Win32FormView::ApplyFont(const Control& control, HWND window, bool redraw) {
+    trace::Span span("fonts (within the above)");
     HFONT font = fonts_.Get(control.GetFont(), scaling_.FontDpi(layoutDpi_));
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw ? TRUE : FALSE);
 }
 
 } // namespace zw

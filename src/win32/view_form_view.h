@@ -43,6 +43,11 @@ public:
     // owned by it.
     std::function<void(HWND)> onFormWindow;
 
+    // Set by the program for its end: Detach leaves the windows of a dialog that is already hidden to the end
+    // of the process, which takes them away at once, rather than destroying eighty-odd windows one by one.
+    // A visible dialog (a failure before its unload) is still destroyed before the run-time error box.
+    bool leaveHiddenWindows = false;
+
     HWND FormWindow() const { return formWindow_; }
     HWND WindowOf(const Control& control) const;
     Control* ControlOf(HWND window) const;
@@ -57,12 +62,13 @@ public:
 
 private:
     // Creating and destroying the windows.
+    void NumberControls(const Form& form);
     HWND CreateNative(Control& control);
     void CreateTabs(HWND window, const TabStrip& tabStrip);
     void RestackChildren(const Control* container);
     void PlaceForm(bool move, bool size);
     void PlaceChild(const Control& control, HWND window);
-    void ApplyFont(const Control& control, HWND window);
+    void ApplyFont(const Control& control, HWND window, bool redraw = true);
     int NextFreeId() { return nextFreeId_++; }
 
     // Mirroring the model.
@@ -110,6 +116,7 @@ private:
     HWND formWindow_ = nullptr;
     std::unordered_map<const Control*, HWND> windows_;
     std::unordered_map<HWND, Control*> controls_;
+    std::unordered_map<const Control*, int> ids_;
     int nextFreeId_ = 3000;
 
     // Above zero while a change of the model is being copied to the windows: the notifications that the

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "../app/startup_trace.h"
 #include "../controls/check_box.h"
 #include "../controls/command_button.h"
 #include "../controls/form.h"
@@ -84,6 +85,7 @@ LRESULT Win32FormView::HandleContainerMessage(HWND window, UINT message, WPARAM 
 
     switch (message) {
     case WM_CLOSE:
+        trace::Mark("close asked");
         // The model decides: a cancelled unload leaves the window as it is.
         CallModel([this] { form_->Unload(UnloadMode::ControlMenu); });
         return 0;

@@ -1,5 +1,6 @@
 // The dialog's message loop and its keyboard: Tab in the model's tab order, the tab strip's accelerators,
 // and the dialog manager for Esc, Enter and the other accelerators.
+#include "../app/startup_trace.h"
 #include "../controls/form.h"
 #include "../controls/option_button.h"
 #include "../controls/runtime_error.h"
@@ -24,7 +25,13 @@ void Win32FormView::RunForm(Form& form) {
         throw RuntimeError(errors::ObjectRequired, "Object required: the view is not attached to this form");
     RethrowPending();
     MSG message{};
+    bool painted = !trace::Enabled();
     while (form.IsLoaded() && !failed_) {
+        // Traced only: the first time nothing is left to handle, every window has painted.
+        if (!painted && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+            painted = true;
+            trace::Mark("first paint done");
+        }
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == -1)
             throw RuntimeError(errors::UserDefined, "The message loop failed");

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "../app/startup_trace.h"
 #include "../controls/check_box.h"
 #include "../controls/form.h"
 #include "../controls/option_button.h"
@@ -97,6 +98,7 @@ void Win32FormView::MirrorFormProperty(Property property) {
         }
         ShowWindow(formWindow_, SW_SHOWNORMAL);
         SetForegroundWindow(formWindow_);
+        trace::Mark("shown");
         // The first control takes the focus once the showing (and the form's activation) is over.
         if (!initialFocusPosted_) {
             initialFocusPosted_ = true;

@@ -7,7 +7,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "app/environment.h"
 #include "controls/check_box.h"
@@ -80,6 +82,27 @@ TEST(ViewOfTheDialog, At120DpiEveryControlHasItsIdItsContainerAndItsPlace) {
     TabCtrl_AdjustRect(tabs, FALSE, &display);
     const RECT frame = InParent(view.WindowOf(form.Picture1(0)));
     EXPECT_TRUE(EqualRect(&frame, &display));
+
+    // In every container the windows stand in the model's z-order, newest ZOrder() in front, as made and
+    // after a frame is brought to the front.
+    auto expectModelStacking = [&] {
+        for (const Control* container :
+             {static_cast<const Control*>(&form), static_cast<const Control*>(&form.Picture1(0))}) {
+            std::vector<const Control*> wanted;
+            for (const Control* control : form.Controls())
+                if (control->Container() == container)
+                    wanted.push_back(control);
+            std::sort(wanted.begin(), wanted.end(), [](auto a, auto b) { return a->ZStamp() > b->ZStamp(); });
+            std::vector<const Control*> stacked;
+            for (HWND w = GetWindow(view.WindowOf(*container), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+                stacked.push_back(view.ControlOf(w));
+            EXPECT_EQ(stacked, wanted) << container->FullName();
+        }
+    };
+    expectModelStacking();
+    form.Picture1(2).ZOrder(0);
+    form.Picture1(0).ZOrder(1);
+    expectModelStacking();
 }
 
 // A form of one check box, for what the view makes of the user's input.

@@ -3,39 +3,34 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "../../app/program.h"
+#include "../../app/startup_trace.h"
 #include "../../environment/environment_stand_in.h"
 #include "../../environment/sqlite_database.h"
 #include "../platform_message_boxes.h"
 #include "../platform_process.h"
 #include "../platform_profile.h"
 #include "../platform_shell.h"
+#include "../platform_trace.h"
 #include "../view_dpi.h"
 #include "../view_form_view.h"
 
-namespace {
-
-// COM for the shell's folder browser, for as long as the program runs.
-struct ComApartment {
-    const bool initialised = SUCCEEDED(CoInitialize(nullptr));
-    ~ComApartment() {
-        if (initialised)
-            CoUninitialize();
-    }
-};
-
-} // namespace
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    const bool tracing = zw::view::StartTraceFromEnvironment();
+    zw::trace::Mark("wWinMain");
     zw::view::EnablePerMonitorAwareness();
 
     INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    ComApartment com;
+    // COM is set up by the folder browser when it is first needed (Win32Shell): made here, it would load
+    // ole32 and its companions with the program.
+    zw::trace::Mark("common controls ready");
 
-    zw::StandInFactory environmentFactory;
+    zw::StandInFactory standIn;
+    zw::view::TracingEnvironmentFactory tracedStandIn(standIn);
+    zw::EnvironmentFactory& environmentFactory =
+        tracing ? static_cast<zw::EnvironmentFactory&>(tracedStandIn) : standIn;
     zw::SqliteDatabaseEngine databaseEngine;
     zw::Win32MessageBoxes messageBoxes;
     zw::Win32Shell shell;
@@ -49,6 +44,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Message boxes belong to the dialog while it has a window; the run-time error box after it is gone
     // stands alone.
     view.onFormWindow = [&messageBoxes](HWND window) { messageBoxes.SetOwner(window); };
+    view.leaveHiddenWindows = true;
 
-    return zw::RunProgram(platform, screen, view);
+    const int exitCode = zw::RunProgram(platform, screen, view);
+    zw::trace::Mark("wWinMain returns");
+    zw::view::WriteTrace();
+    return exitCode;
 }
