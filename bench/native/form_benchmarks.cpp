@@ -4,8 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include "fakes/dialog_harness.h"
-#include "settings/interface_record.h"
-#include "validate/program_checks.h"
+#include "choice/interface_codes.h"
+#include "choice/bridge_rows.h"
 
 namespace {
 
