@@ -3,6 +3,11 @@
 #include <regex>
 #include <sstream>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "environment/env_test_support.h"
 #include "environment/environment_overrides.h"
 #include "environment/product_database.h"
@@ -28,16 +33,20 @@ ToolRun InThisProcess(const std::vector<std::string>& args, const std::optional<
 
 #ifndef _WIN32
 // The built tool as support staff run it, through the shell (under Windows the end-to-end tests drive it);
-// no input closes its standard input.
-ToolRun AsAProcess(const std::vector<std::string>& args, const std::optional<std::string>& input) {
+// no input closes its standard input; a prefix runs it as another user, for example.
+ToolRun AsAProcessOf(const std::string& prefix, const std::vector<std::string>& args,
+                     const std::optional<std::string>& input) {
     const envtest::TempFolder io;
     envtest::WriteFile(io.File("in"), input.value_or(""));
-    std::string command = std::string("'") + std::getenv("ZW_SETTINGS_TOOL") + "'";
+    std::string command = prefix + " '" + std::getenv("ZW_SETTINGS_TOOL") + "'";
     for (const std::string& arg : args)
         command += " '" + arg + "'"; // no quotes in the words here
     command += input ? " <'" + io.File("in") + "'" : " <&-";
     const int status = std::system((command + " >'" + io.File("out") + "' 2>'" + io.File("err") + "'").c_str());
     return {WEXITSTATUS(status), envtest::ReadFile(io.File("out")), envtest::ReadFile(io.File("err"))};
+}
+ToolRun AsAProcess(const std::vector<std::string>& args, const std::optional<std::string>& input) {
+    return AsAProcessOf("", args, input);
 }
 #endif
 
@@ -211,6 +220,23 @@ TEST_F(ToolOnADatabase, StationsExportImportCopyAndRemove) {
     EXPECT_NE(log.find("\tWS7\tcopy\t0 done\n"), std::string::npos) << log;
     EXPECT_NE(log.find("\tWS8\tremove\t0 done\n"), std::string::npos) << log;
 }
+
+#ifndef _WIN32
+// As root every folder is writable; the tool runs as an ordinary user who may write the file but not make
+// the journal beside it.
+TEST_F(ToolOnADatabase, AWriteInAReadOnlyFolderSaysTheFolderIsReadOnly) {
+    if (geteuid() != 0 || std::system("command -v setpriv >/dev/null") != 0 || !std::getenv("ZW_SETTINGS_TOOL"))
+        GTEST_SKIP() << "needs root, setpriv and the built tool to act as another user";
+    chmod(db.c_str(), 0666);
+    chmod(folder.path.c_str(), 0555);
+    const ToolRun write = AsAProcessOf("setpriv --reuid=65534 --regid=65534 --clear-groups",
+                                       {"--database", db, "set", "INTERFACE", "XRAYWS7"}, "NONE\n");
+    chmod(folder.path.c_str(), 0755);
+    EXPECT_EQ(write.code, toolexit::DatabaseFailed);
+    EXPECT_NE(write.err.find("read-only: the folder of"), std::string::npos) << write.err;
+    EXPECT_NE(write.err.find("(error 3027)"), std::string::npos) << write.err;
+}
+#endif
 
 } // namespace
 } // namespace zw

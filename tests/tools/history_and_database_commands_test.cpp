@@ -15,9 +15,9 @@ struct Output {
     std::string out;
 };
 
-class HistoryTool : public ::testing::Test {
+class ToolCommands : public ::testing::Test {
 protected:
-    HistoryTool() { CreateProductDatabase(db, BuiltInDatabasePassword); }
+    ToolCommands() { CreateProductDatabase(db, BuiltInDatabasePassword); }
     Output Tool(std::vector<std::string> args) const {
         args.insert(args.begin(), {"--database", db});
         std::ostringstream out, err;
@@ -33,7 +33,7 @@ protected:
 
 // Every writing command leaves rows that read as changes of the choice, newest first; stations shows who
 // changed each station last.
-TEST_F(HistoryTool, EveryWriteReadsAsAChangeOfTheChoice) {
+TEST_F(ToolCommands, EveryWriteReadsAsAChangeOfTheChoice) {
     ASSERT_EQ(Tool({"apply", "--station", "WS2", "--bridge", "DIMAXIS=pw", "--bridge", "VIPERSOFT"}).code, 0);
     ASSERT_EQ(Tool({"apply", "--station", "WS2", "--bridge", "VIPERSOFT", "--device", "DI_GENDEX"}).code, 0);
     ASSERT_EQ(Tool({"copy", "--from", "WS2", "--to", "WS3"}).code, 0);
@@ -63,12 +63,24 @@ TEST_F(HistoryTool, EveryWriteReadsAsAChangeOfTheChoice) {
     EXPECT_NE(Tool({"stations", "--format", "json"}).out.find("\"lastChange\": {\"time\": \""), std::string::npos);
 }
 
-TEST_F(HistoryTool, ApplyDetectTakesOnlyWhatIsFoundOnThisWorkstation) {
+TEST_F(ToolCommands, ApplyDetectTakesOnlyWhatIsFoundOnThisWorkstation) {
     const Output none = Tool({"apply", "--bridge", "DEXIS", "--detect"});
     EXPECT_EQ(none.code, 1);
     EXPECT_NE(none.out.find("DEXIS: not found on this workstation; looked at:"), std::string::npos) << none.out;
     EXPECT_EQ(Tool({"apply", "--station", "WS9", "--bridge", "DEXIS", "--detect"}).code, 2);
     EXPECT_EQ(Tool({"history"}).out.find("DEXIS"), std::string::npos) << "nothing written";
+}
+
+TEST_F(ToolCommands, PasswordsNobodyCouldOpenWithAreRefusedAndChangingThePasswordSwapsTheKey) {
+    for (const char* password : {"ab;cd", ""}) {
+        EXPECT_EQ(Tool({"--password", password, "create-database", folder.File("NEW.MDB")}).code, 2) << password;
+        EXPECT_FALSE(std::filesystem::exists(envtest::PathOf(folder.File("NEW.MDB")))) << password;
+    }
+    EXPECT_EQ(Tool({"change-password", "x;y"}).code, 2);
+    EXPECT_NE(Tool({"--password", "wrong", "change-password", "New#1"}).out.find("(error 3031)"), std::string::npos);
+    ASSERT_EQ(Tool({"change-password", "New#1"}).code, 0);
+    EXPECT_EQ(Tool({"list"}).code, 3);
+    EXPECT_EQ(Tool({"--password", "New#1", "check"}).out, "ok\n");
 }
 
 } // namespace
