@@ -3,6 +3,7 @@
 #include "../controls/runtime_error.h"
 #include "../dialog/frm_zw_int_stp.h"
 #include "environment.h"
+#include "startup_trace.h"
 
 namespace zw {
 
@@ -26,8 +27,11 @@ int Run(Platform& platform, const Screen& screen, FormView& view) {
     form.Show();
     if (form.IsLoaded())
         view.Run(form);
+    trace::Mark("loop ended");
     view.Detach();
+    trace::Mark("view detached");
     form.Terminate();
+    trace::Mark("terminated");
     return 0;
 }
 

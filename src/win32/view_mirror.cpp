@@ -94,6 +94,7 @@ void Win32FormView::MirrorFormProperty(Property property) {
     case Property::Visible:
         if (!form_->Visible()) {
             ShowWindow(formWindow_, SW_HIDE);
+            trace::Mark("hidden");
             break;
         }
         ShowWindow(formWindow_, SW_SHOWNORMAL);
