@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <exception>
 #include <vector>
 
 #include "../app/startup_trace.h"
@@ -110,6 +111,7 @@ void Win32FormView::AttachForm(Form& form) {
     pending_ = nullptr;
     failed_ = false;
     initialFocusPosted_ = false;
+    unloadedWhileShown_ = false;
 
     const std::wstring caption = view::Wide(form.Caption());
     formWindow_ = CreateWindowExW(view::FormExStyle, view::FormClassName, caption.c_str(), view::FormStyle, 0, 0, 0, 0,
@@ -155,7 +157,9 @@ void Win32FormView::Detach() {
         form_->RemoveObserver(*this);
     // From here on, what the windows are told while they go away does not reach the model.
     form_ = nullptr;
-    const bool leave = leaveHiddenWindows && formWindow_ != nullptr && !IsWindowVisible(formWindow_);
+    // On the way out of a failure the dialog must not stand behind the run-time error box.
+    const bool ending = unloadedWhileShown_ && std::uncaught_exceptions() == 0;
+    const bool leave = leaveHiddenWindows && formWindow_ != nullptr && (ending || !IsWindowVisible(formWindow_));
     if (formWindow_ != nullptr && IsWindow(formWindow_) && !leave)
         DestroyWindow(formWindow_);
     const bool hadWindow = formWindow_ != nullptr;

@@ -45,7 +45,9 @@ public:
 
     // Set by the program for its end: Detach leaves the windows of a dialog that is already hidden to the end
     // of the process, which takes them away at once, rather than destroying eighty-odd windows one by one.
-    // A visible dialog (a failure before its unload) is still destroyed before the run-time error box.
+    // An unloaded dialog is not even hidden first (hiding a window costs Wine about 10 ms): its windows go
+    // with the process, unless a failure is on its way out, when they are destroyed before the run-time
+    // error box as a visible dialog's are (a failure before its unload).
     bool leaveHiddenWindows = false;
 
     HWND FormWindow() const { return formWindow_; }
@@ -125,6 +127,7 @@ private:
     std::exception_ptr pending_;
     bool failed_ = false;
     bool initialFocusPosted_ = false;
+    bool unloadedWhileShown_ = false; // the model hid the unloaded form; the window is left as it is
     HWND lastFocus_ = nullptr;
 };
 

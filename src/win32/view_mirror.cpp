@@ -93,6 +93,10 @@ void Win32FormView::MirrorFormProperty(Property property) {
         break;
     case Property::Visible:
         if (!form_->Visible()) {
+            if (leaveHiddenWindows && !form_->IsLoaded()) {
+                unloadedWhileShown_ = true;
+                break;
+            }
             ShowWindow(formWindow_, SW_HIDE);
             trace::Mark("hidden");
             break;
