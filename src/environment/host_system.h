@@ -18,6 +18,9 @@ void FillRandom(uint8_t* buffer, size_t size);
 // The variable's value, or nothing when it is not set (a variable set to the empty text is set).
 std::optional<std::string> EnvironmentVariable(const std::string& name);
 
+// Now in UTC, ISO 8601, to the millisecond: "2026-12-06T09:14:02.113Z". Such texts sort in time order.
+std::string UtcTimestamp();
+
 // The name of the user this process runs as (the Windows user name); empty when the system cannot tell.
 std::string UserName();
 

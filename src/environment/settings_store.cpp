@@ -2,10 +2,6 @@
 
 #include <sqlite3.h>
 
-#include <chrono>
-#include <cstdio>
-#include <ctime>
-
 #include "../controls/runtime_error.h"
 #include "database_errors.h"
 #include "environment_overrides.h"
@@ -13,28 +9,6 @@
 #include "sqlite_statement.h"
 
 namespace zw {
-
-namespace {
-
-// The time of a write in UTC, ISO 8601, to the millisecond.
-std::string UtcTimestamp() {
-    const auto now = std::chrono::system_clock::now();
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-    const auto milliseconds =
-        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
-    std::tm utc{};
-#ifdef _WIN32
-    gmtime_s(&utc, &seconds);
-#else
-    gmtime_r(&seconds, &utc);
-#endif
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d.%03dZ", utc.tm_year + 1900, utc.tm_mon + 1,
-                  utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec, int(milliseconds));
-    return text;
-}
-
-} // namespace
 
 std::optional<std::string> ReadStoredSetting(SqliteDatabase& database, const std::string& section,
                                              const std::string& key) {
@@ -56,7 +30,7 @@ void WriteStoredSettings(SqliteDatabase& database, const std::vector<SettingChan
                          const std::string& writer) {
     sqlite3* connection = database.Connection();
     const std::string& name = database.Name();
-    const std::string time = UtcTimestamp();
+    const std::string time = host::UtcTimestamp();
     const std::string workstation = StationIdentifier();
     const std::string user = host::UserName();
     try {
@@ -105,32 +79,44 @@ void WriteStoredSettings(SqliteDatabase& database, const std::vector<SettingChan
     }
 }
 
-std::vector<HistoryRow> ReadHistory(SqliteDatabase& database) {
-    sqlite::Statement query(database.Connection(),
-                            "SELECT Id, Time, Workstation, UserName, Writer, Section, Key, OldValue, NewValue "
-                            "FROM History ORDER BY Id DESC",
-                            database.Name());
-    std::vector<HistoryRow> rows;
+namespace {
+
+const char* const HistoryColumns = "Id, Time, Workstation, UserName, Writer, Section, Key";
+
+// A row of a query that selects HistoryColumns, then (withValues) OldValue and NewValue.
+HistoryRow HistoryRowOf(const sqlite::Statement& query, bool withValues) {
     auto optionalText = [&](int column) {
-        return query.ColumnType(column) == SQLITE_NULL ? std::nullopt
-                                                       : std::optional<std::string>(query.ColumnText(column));
+        return !withValues || query.ColumnType(column) == SQLITE_NULL
+                   ? std::nullopt
+                   : std::optional<std::string>(query.ColumnText(column));
     };
+    return {query.ColumnInt(0),  query.ColumnText(1), query.ColumnText(2), query.ColumnText(3), query.ColumnText(4),
+            query.ColumnText(5), query.ColumnText(6), optionalText(7),     optionalText(8)};
+}
+
+} // namespace
+
+std::vector<HistoryRow> ReadHistory(SqliteDatabase& database) {
+    sqlite::Statement query(
+        database.Connection(),
+        (std::string("SELECT ") + HistoryColumns + ", OldValue, NewValue FROM History ORDER BY Id DESC").c_str(),
+        database.Name());
+    std::vector<HistoryRow> rows;
     while (query.Step())
-        rows.push_back({query.ColumnInt(0), query.ColumnText(1), query.ColumnText(2), query.ColumnText(3),
-                        query.ColumnText(4), query.ColumnText(5), query.ColumnText(6), optionalText(7),
-                        optionalText(8)});
+        rows.push_back(HistoryRowOf(query, true));
     return rows;
 }
 
 std::vector<HistoryRow> NewestHistoryRows(SqliteDatabase& database) {
     sqlite::Statement query(database.Connection(),
-                            "SELECT Id, Time, Workstation, UserName, Writer, Section, Key FROM History "
-                            "WHERE Id IN (SELECT max(Id) FROM History GROUP BY Section, Key) ORDER BY Id DESC",
+                            (std::string("SELECT ") + HistoryColumns +
+                             " FROM History WHERE Id IN (SELECT max(Id) FROM History GROUP BY Section, Key) "
+                             "ORDER BY Id DESC")
+                                .c_str(),
                             database.Name());
     std::vector<HistoryRow> rows;
     while (query.Step())
-        rows.push_back({query.ColumnInt(0), query.ColumnText(1), query.ColumnText(2), query.ColumnText(3),
-                        query.ColumnText(4), query.ColumnText(5), query.ColumnText(6), std::nullopt, std::nullopt});
+        rows.push_back(HistoryRowOf(query, false));
     return rows;
 }
 

@@ -1,8 +1,6 @@
 // The settings tool's entry: the options every command shares, the choice of command, the exit codes, the
 // log line. Each command lives in a file of its own and registers itself here.
 #include <algorithm>
-#include <chrono>
-#include <ctime>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -70,15 +68,7 @@ Global ParseGlobal(const std::vector<std::string>& args) {
 }
 
 void AppendLog(const std::string& file, const Invocation* run, const std::string& command, int code) {
-    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm utc{};
-#ifdef _WIN32
-    gmtime_s(&utc, &now);
-#else
-    gmtime_r(&now, &utc);
-#endif
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M:%SZ", &utc);
+    const std::string stamp = host::UtcTimestamp();
     std::ofstream log(host::PathFromUtf8(file), std::ios::binary | std::ios::app);
     log << stamp << '\t' << (run ? run->station : "-") << '\t' << (command.empty() ? "-" : command) << '\t' << code
         << ' '

@@ -1,11 +1,13 @@
-// The encrypted product database as the real program meets it: every kind of file that is not a usable
-// product database gives the one database message at start-up and stays as it was; a database locked past
+// The encrypted product database as the real program meets it: a missing file, and every kind of file that is
+// not a usable product database, gives the one database message at start-up and stays as it was; a database locked past
 // the busy timeout at save ends the program with the run-time error box, and the stored value stays whole.
 #include <sqlite3.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
+#include <vector>
 
 #include "e2e_harness.h"
 #include "environment/database_key.h"
@@ -25,7 +27,7 @@ void WriteBytes(const std::wstring& path, const std::string& bytes) {
     std::ofstream(std::filesystem::path(path), std::ios::binary | std::ios::trunc) << bytes;
 }
 
-TEST_F(DatabaseTest, FilesThatAreNoUsableDatabaseGiveTheDatabaseMessageAndStayAsTheyWere) {
+TEST_F(DatabaseTest, AMissingOrUnusableDatabaseGivesTheDatabaseMessageAndNothingChanges) {
     const std::string real = Bytes(Database());
     std::string random(8192, '\0');
     for (size_t i = 0; i < random.size(); ++i)
@@ -36,21 +38,32 @@ TEST_F(DatabaseTest, FilesThatAreNoUsableDatabaseGiveTheDatabaseMessageAndStayAs
     ASSERT_EQ(sqlite3_open16(plainPath.c_str(), &plain), SQLITE_OK);
     sqlite3_exec(plain, "CREATE TABLE Settings(Section, Key, Value)", nullptr, nullptr, nullptr);
     sqlite3_close(plain);
-    const std::pair<const char*, std::string> files[] = {{"empty", ""},
-                                                         {"random bytes", random},
-                                                         {"cut short", real.substr(0, real.size() - 100)},
-                                                         {"unencrypted", Bytes(plainPath)}};
-    for (const auto& [kind, bytes] : files) {
+    const std::string plainBytes = Bytes(plainPath);
+    DeleteFileW(plainPath.c_str());
+    // Missing comes last: after it, nothing may stand where the database was.
+    const std::pair<const char*, std::optional<std::string>> cases[] = {
+        {"empty", ""},
+        {"random bytes", random},
+        {"cut short", real.substr(0, real.size() - 100)},
+        {"unencrypted", plainBytes},
+        {"missing", std::nullopt}};
+    for (const auto& [kind, bytes] : cases) {
         SCOPED_TRACE(kind);
-        WriteBytes(Database(), bytes);
+        bytes ? WriteBytes(Database(), *bytes) : void(DeleteFileW(Database().c_str()));
         Start(false);
         auto box = WaitForMessageBox();
         ASSERT_TRUE(box) << "no message box; on screen: " << OpenBoxes();
         EXPECT_EQ(box->Text(), L"Can not open database, This program must run in ZELTWIN directory");
         box->Answer(IDOK);
         ExpectCleanExit();
-        EXPECT_EQ(Bytes(Database()), bytes);
+        if (bytes)
+            EXPECT_EQ(Bytes(Database()), *bytes);
     }
+    // Opening never made a database, nor anything else, in passing.
+    std::vector<std::wstring> files;
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(Folder())))
+        files.push_back(entry.path().filename().wstring());
+    EXPECT_EQ(files, std::vector<std::wstring>{L"ZWInterfaceSetup.exe"});
 }
 
 TEST_F(DatabaseTest, ASaveBlockedPastTheBusyTimeoutEndsWithTheRunTimeErrorAndKeepsTheValue) {
