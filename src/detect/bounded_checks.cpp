@@ -23,10 +23,21 @@ struct Answers {
     std::condition_variable changed;
     std::vector<std::optional<bool>> exists;
     std::map<std::string, DriveInfo> drives;
+    std::vector<bool> finished; // by worker
     size_t workersLeft = 0;
 };
 
-void CheckRoot(const std::shared_ptr<DetectHost>& host, const std::shared_ptr<Answers>& answers,
+// Workers still blocked on a drive or share when the budget ran out. They are kept, never detached or joined:
+// each ends when its call returns, or with the process. The list itself is never destroyed, so no worker can
+// outlive it.
+void KeepUnfinished(std::thread worker) {
+    static auto* const mutex = new std::mutex;
+    static auto* const unfinished = new std::vector<std::thread>;
+    std::lock_guard lock(*mutex);
+    unfinished->push_back(std::move(worker));
+}
+
+void CheckRoot(const std::shared_ptr<DetectHost>& host, const std::shared_ptr<Answers>& answers, size_t worker,
                const std::string& root, const std::vector<std::pair<size_t, std::string>>& paths) {
     DriveInfo drive;
     try {
@@ -48,6 +59,7 @@ void CheckRoot(const std::shared_ptr<DetectHost>& host, const std::shared_ptr<An
         answers->exists[index] = exists;
     }
     std::lock_guard lock(answers->mutex);
+    answers->finished[worker] = true;
     --answers->workersLeft;
     answers->changed.notify_all();
 }
@@ -81,26 +93,45 @@ CheckResults CheckPaths(const std::shared_ptr<DetectHost>& host, const std::vect
 
     auto answers = std::make_shared<Answers>();
     answers->exists.resize(paths.size());
+    answers->finished.resize(byRoot.size());
     answers->workersLeft = byRoot.size();
     const auto deadline = std::chrono::steady_clock::now() + budget;
+    std::vector<std::thread> workers;
     for (auto& [root, rootPaths] : byRoot) {
+        const size_t worker = workers.size();
         try {
-            std::thread(CheckRoot, host, answers, root, rootPaths).detach();
+            workers.emplace_back(CheckRoot, host, answers, worker, root, rootPaths);
         } catch (const std::system_error&) {
             // No thread to spare: this root's places stay unanswered, as if it had not answered in time.
+            workers.emplace_back();
             std::lock_guard lock(answers->mutex);
             --answers->workersLeft;
         }
     }
 
-    std::unique_lock lock(answers->mutex);
-    answers->changed.wait_until(lock, deadline, [&] { return answers->workersLeft == 0; });
     CheckResults results;
-    for (const auto& answer : answers->exists)
-        results.presence.push_back(!answer ? Presence::Unreachable : *answer ? Presence::Exists : Presence::Missing);
-    for (const auto& [root, rootPaths] : byRoot) {
-        const auto told = answers->drives.find(root);
-        results.drives[root] = told == answers->drives.end() ? DriveInfo{} : told->second;
+    std::vector<bool> finished;
+    {
+        std::unique_lock lock(answers->mutex);
+        answers->changed.wait_until(lock, deadline, [&] { return answers->workersLeft == 0; });
+        for (const auto& answer : answers->exists)
+            results.presence.push_back(!answer   ? Presence::Unreachable
+                                       : *answer ? Presence::Exists
+                                                 : Presence::Missing);
+        for (const auto& [root, rootPaths] : byRoot) {
+            const auto told = answers->drives.find(root);
+            results.drives[root] = told == answers->drives.end() ? DriveInfo{} : told->second;
+        }
+        finished = answers->finished;
+    }
+    // A worker that answered is done but for its return: wait for that. One that did not stays blocked.
+    for (size_t worker = 0; worker < workers.size(); ++worker) {
+        if (!workers[worker].joinable())
+            continue;
+        if (finished[worker])
+            workers[worker].join();
+        else
+            KeepUnfinished(std::move(workers[worker]));
     }
     return results;
 }

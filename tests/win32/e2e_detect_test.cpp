@@ -13,7 +13,8 @@
 #include <filesystem>
 #include <sstream>
 
-#include "detect/run_detect.h"
+#include "detect/detect.h"
+#include "detect/detect_format.h"
 #include "e2e_harness.h"
 #include "win32/platform_text.h"
 
@@ -117,10 +118,13 @@ protected:
                          L"SOFTWARE\\Classes\\CLSID\\{E83A9180-5A1A-45AF-8D55-00841FE3FD18}"};
 };
 
-// How long a whole detect takes is measured, not asserted here: a timed test fails on a busy machine.
+// What is found where, not how fast: the drives get far more than the usual budget, so that a busy machine
+// cannot turn an answer into "unreachable". How long a whole detect takes is measured, not asserted here.
 TEST_F(DetectTest, FindsEachKindOfPlaceAndTheMappedDrive) {
-    std::ostringstream out, err;
-    ASSERT_EQ(RunDetect({"--format", "csv"}, out, err), 0) << err.str();
+    const auto registry = MakeSystemRegistryReader();
+    const auto programs = Detect(MakeSystemDetectHost(), *registry, {std::chrono::seconds(60)});
+    std::ostringstream out;
+    WriteDetectCsv(programs, out);
 
     // program, source, view, path and drive of the place found first, and its share.
     const std::string key = "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\NCDR.EXE,";
@@ -139,7 +143,7 @@ TEST_F(DetectTest, FindsEachKindOfPlaceAndTheMappedDrive) {
     };
     for (const auto& line : found)
         EXPECT_NE(out.str().find(line + "\r\n"), std::string::npos) << line << "\n" << out.str();
-    EXPECT_EQ(DetectProgram("LIGHTYEAR").path, "C:\\Program Files (x86)\\Apteryx\\LIGHTYEAR.EXE");
+    EXPECT_EQ(FindDetected(programs, "LIGHTYEAR").path, "C:\\Program Files (x86)\\Apteryx\\LIGHTYEAR.EXE");
 }
 
 } // namespace
