@@ -20,6 +20,8 @@ if [ -z "${ZW_BENCH_INSIDE_X:-}" ]; then
 fi
 
 bench=$root/build/bench
+# Wine maps Windows file names to Unix ones in the locale's character set: names such as "Zähne" need UTF-8.
+[ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LC_ALL=C.UTF-8
 export WINEPREFIX=$bench/wineprefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="

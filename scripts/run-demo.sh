@@ -12,6 +12,8 @@ cmake --build --preset windows --target ZWInterfaceSetup zwsettings
 
 demo=$root/demo
 mkdir -p "$demo"
+# Wine maps Windows file names to Unix ones in the locale's character set: names such as "Zähne" need UTF-8.
+[ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LC_ALL=C.UTF-8
 export WINEPREFIX=${WINEPREFIX:-$demo/wineprefix}
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="

@@ -3,6 +3,8 @@
 # wineboot, then CTest (whose emulator is scripts/wine-run.sh). Run it under an X server (xvfb-run -a).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Wine maps Windows file names to Unix ones in the locale's character set: names such as "Zähne" need UTF-8.
+[ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LC_ALL=C.UTF-8
 export WINEPREFIX=$PWD/build/windows/wineprefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
