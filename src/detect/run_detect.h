@@ -7,8 +7,9 @@
 
 namespace zw {
 
-// detect [--format table|json|csv]: where each imaging program is or could be on this machine. Exit code 0, or
-// 2 for arguments it does not know (the message on err).
+// detect [--format table|json|csv] [--timeout SECONDS]: where each imaging program is or could be on this
+// machine; the drives and shares together get the timeout (2 s unless given) to answer. Exit code 0, or 2 for
+// arguments it does not know (the message on err).
 int RunDetect(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // The same, on a given machine and registry.

@@ -173,6 +173,7 @@ TEST(RunDetect, FormatsAndArguments) {
              "CDRDicom.EXE,64-bit,\"C:\\a,\"\"b\"\"\\CDRDicom.EXE\",\"C:\\a,\"\"b\"\"\\CDRDicom.EXE\","
              "missing,local,,yes,no\r\n"},
         {{}, "\n   > missing     C:\\a,\"b\"\\CDRDicom.EXE  <- registry"},
+        {{"--timeout", "600", "--format", "csv"}, ",missing,local,,yes,no\r\n"},
     };
     for (const auto& [args, expected] : cases) {
         std::ostringstream out, err;
@@ -180,11 +181,13 @@ TEST(RunDetect, FormatsAndArguments) {
         EXPECT_NE(out.str().find(expected), std::string::npos) << out.str();
         EXPECT_EQ(err.str(), "");
     }
-    for (const Strings& bad : {Strings{"--format", "xml"}, Strings{"--format"}, Strings{"--verbose"}}) {
+    for (const Strings& bad :
+         {Strings{"--format", "xml"}, Strings{"--format"}, Strings{"--verbose"}, Strings{"--timeout", "0"},
+          Strings{"--timeout", "601"}, Strings{"--timeout", "1.5"}, Strings{"--timeout"}}) {
         std::ostringstream out, err;
         EXPECT_EQ(RunDetect(bad, out, err, s.host, s.registry), 2);
         EXPECT_EQ(out.str(), "");
-        EXPECT_NE(err.str().find("usage: detect [--format table|json|csv]"), std::string::npos);
+        EXPECT_NE(err.str().find("usage: detect [--format table|json|csv] [--timeout SECONDS]"), std::string::npos);
     }
 }
 
