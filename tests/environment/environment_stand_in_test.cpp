@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include <atomic>
-#include <thread>
-
 #include "app/environment.h"
 #include "env_test_support.h"
 #include "environment/database_key.h"
@@ -89,23 +86,6 @@ TEST_F(EnvStandInSettings, ValuesComeBackByteForByteAndTheDefaultStandsInForAMis
     envtest::ScopedVariable wrong("ZELT_DB_PASSWORD", "not the password");
     Env().LoadEnvironment();
     EXPECT_EQ(ErrorNumberOf([&] { Open(); }), 3031);
-}
-
-TEST_F(EnvStandInSettings, TwoWorkstationsWritingAtOnceLoseNothing) {
-    std::atomic<int> failures{0};
-    auto writer = [&](const std::string& station) {
-        auto database = Open();
-        for (int i = 0; i < 40; ++i)
-            failures += ErrorNumberOf([&] {
-                            WriteStoredSetting(*database, "INTERFACE", station + std::to_string(i), station + "\n\r");
-                            WriteStoredSetting(*database, "INTERFACE", "SHARED", station); // both rewrite one key too
-                        }) != 0;
-    };
-    std::thread first(writer, "WS1"), second(writer, "WS2");
-    first.join();
-    second.join();
-    EXPECT_EQ(failures.load(), 0);
-    EXPECT_EQ(ListStoredSettings(*Open()).size(), 81u);
 }
 
 // Another workstation holds the write lock, or reads while the commit waits, past the busy timeout.

@@ -93,6 +93,10 @@ protected:
         return InThisProcess(args, input);
     }
     std::string Stored(const std::string& key) const { return Run({"get", "INTERFACE", key}).out; }
+    std::string Said(std::vector<std::string> args) const {
+        const ToolRun run = Run(std::move(args));
+        return run.out + run.err;
+    }
 
     envtest::TempFolder folder;
     envtest::ScopedVariable password{"ZELT_DB_PASSWORD", std::nullopt};
@@ -219,6 +223,59 @@ TEST_F(ToolOnADatabase, StationsExportImportCopyAndRemove) {
     const std::string log = envtest::ReadFile(folder.File("log"));
     EXPECT_NE(log.find("\tWS7\tcopy\t0 done\n"), std::string::npos) << log;
     EXPECT_NE(log.find("\tWS8\tremove\t0 done\n"), std::string::npos) << log;
+}
+
+// Every writing command leaves rows that read as changes of the choice, newest first; stations shows who
+// changed each station last.
+TEST_F(ToolOnADatabase, EveryWriteReadsAsAChangeOfTheChoice) {
+    ASSERT_EQ(Run({"apply", "--station", "WS2", "--bridge", "DIMAXIS=pw", "--bridge", "VIPERSOFT"}).code, 0);
+    ASSERT_EQ(Run({"apply", "--station", "WS2", "--bridge", "VIPERSOFT", "--device", "DI_GENDEX"}).code, 0);
+    ASSERT_EQ(Run({"copy", "--from", "WS2", "--to", "WS3"}).code, 0);
+    ASSERT_EQ(Run({"remove", "--station", "WS3"}).code, 0);
+    const std::string csv = Run({"history", "--format", "csv"}).out;
+    const std::string expected[] = {
+        ",WS3,xray,", "zwsettings remove,\"- VIPERSOFT\nDI_GENDEX removed\nvalue removed\"",
+        ",WS3,xray,", "zwsettings copy,\"+ VIPERSOFT\nDI_GENDEX added\"",
+        ",WS2,xray,", "zwsettings apply,\"- DIMAXIS\nDI_GENDEX added\"",
+        ",WS2,xray,", "zwsettings apply,\"+ VIPERSOFT\n+ DIMAXIS ***\"",
+    };
+    size_t at = 0;
+    for (std::string text : expected) {
+        if (const size_t minus = text.find("- "); minus != std::string::npos && minus < 20)
+            text.replace(minus, 1, "\xE2\x88\x92"); // a removal is written with the minus sign
+        at = csv.find(text, at);
+        ASSERT_NE(at, std::string::npos) << text << "\nin\n" << csv;
+    }
+    EXPECT_EQ(csv.find("pw"), std::string::npos) << "a password is never shown";
+
+    const std::string ws2 = Run({"history", "--station", "WS2", "--format", "json"}).out;
+    EXPECT_EQ(ws2.find("WS3"), std::string::npos);
+    EXPECT_NE(ws2.find("\"new\": \"VIPERSOFT\\n\\n\\rDI_GENDEX\\n\\n\\r\""), std::string::npos) << ws2;
+    EXPECT_EQ(Run({"history", "--since", "2999-01-01"}).out.find("WS2"), std::string::npos);
+    EXPECT_EQ(Run({"history", "--since", "last week"}).code, 2);
+    EXPECT_NE(Run({"stations"}).out.find("LAST CHANGE"), std::string::npos);
+    EXPECT_NE(Run({"stations", "--format", "json"}).out.find("\"lastChange\": {\"time\": \""), std::string::npos);
+}
+
+TEST_F(ToolOnADatabase, ApplyDetectTakesOnlyWhatIsFoundOnThisWorkstation) {
+    const ToolRun none = Run({"apply", "--bridge", "DEXIS", "--detect"});
+    EXPECT_EQ(none.code, 1);
+    EXPECT_NE((none.out + none.err).find("DEXIS: not found on this workstation; looked at:"), std::string::npos)
+        << none.out;
+    EXPECT_EQ(Run({"apply", "--station", "WS9", "--bridge", "DEXIS", "--detect"}).code, 2);
+    EXPECT_EQ(Run({"history"}).out.find("DEXIS"), std::string::npos) << "nothing written";
+}
+
+TEST_F(ToolOnADatabase, PasswordsNobodyCouldOpenWithAreRefusedAndChangingThePasswordSwapsTheKey) {
+    for (const char* password : {"ab;cd", ""}) {
+        EXPECT_EQ(Run({"--password", password, "create-database", folder.File("NEW.MDB")}).code, 2) << password;
+        EXPECT_FALSE(std::filesystem::exists(envtest::PathOf(folder.File("NEW.MDB")))) << password;
+    }
+    EXPECT_EQ(Run({"change-password", "x;y"}).code, 2);
+    EXPECT_NE(Said({"--password", "wrong", "change-password", "New#1"}).find("(error 3031)"), std::string::npos);
+    ASSERT_EQ(Run({"change-password", "New#1"}).code, 0);
+    EXPECT_EQ(Run({"list"}).code, 3);
+    EXPECT_EQ(Run({"--password", "New#1", "check"}).out, "ok\n");
 }
 
 #ifndef _WIN32
