@@ -1,11 +1,11 @@
-// The dialog's own work, over the in-memory fakes of tests/fakes: making the form (its layout), the load
+// The dialog's own work, over the in-memory fakes of tests/support: making the form (its layout), the load
 // (arrangement, database step, LoadInterfaceSettings of a record with every code), and ValidateAndSave with
 // every row checked. The real files and the real store are in store_benchmarks.cpp.
 #include <benchmark/benchmark.h>
 
-#include "fakes/dialog_harness.h"
-#include "choice/interface_codes.h"
 #include "choice/bridge_rows.h"
+#include "choice/interface_codes.h"
+#include "support/dialog_harness.h"
 
 namespace {
 

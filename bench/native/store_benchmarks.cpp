@@ -16,7 +16,7 @@
 
 #include "app/environment.h"
 #include "environment/environment_stand_in.h"
-#include "environment/sqlite_database.h"
+#include "store/sqlite_database.h"
 
 extern char** environ;
 

@@ -1,12 +1,10 @@
 #include "environment.h"
 
-#include "../controls/runtime_error.h"
+#include "base/runtime_error.h"
 
 namespace zw {
 
 std::unique_ptr<EnvironmentComponent> gEnvironment;
-
-const char* const InitialisationText = "3F9A0C27E4B1D85C6A70F213";
 
 void CreateEnvironment(EnvironmentFactory& factory) {
     if (gEnvironment)

@@ -1,16 +1,13 @@
 #pragma once
 #include <memory>
 
-#include "../platform/environment_component.h"
+#include "platform/environment_component.h"
 
 namespace zw {
 
 // The program's one global reference to the environment component: empty at start, set once while the
 // dialog initialises, emptied again when the dialog terminates.
 extern std::unique_ptr<EnvironmentComponent> gEnvironment;
-
-// The 24-hex-digit initialisation text that the component expects.
-extern const char* const InitialisationText;
 
 // Creates the component through the factory and makes its initialisation calls; does nothing when
 // gEnvironment already holds one.

@@ -1,9 +1,9 @@
 #include "program.h"
 
-#include "../controls/runtime_error.h"
-#include "../dialog/frm_zw_int_stp.h"
+#include "base/runtime_error.h"
+#include "base/startup_trace.h"
+#include "dialog/frm_zw_int_stp.h"
 #include "environment.h"
-#include "startup_trace.h"
 
 namespace zw {
 

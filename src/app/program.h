@@ -1,9 +1,9 @@
 #pragma once
 #include <string>
 
-#include "../controls/metrics.h"
-#include "../controls/screen.h"
-#include "../platform/platform.h"
+#include "controls/metrics.h"
+#include "controls/screen.h"
+#include "platform/platform.h"
 
 namespace zw {
 

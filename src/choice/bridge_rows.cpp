@@ -1,7 +1,7 @@
 #include "bridge_rows.h"
 
-#include "../controls/strings.h"
-#include "../platform/environment_component.h"
+#include "base/strings.h"
+#include "platform/environment_component.h"
 
 namespace zw {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "../platform/windows_profile.h"
+#include "platform/windows_profile.h"
 
 namespace zw {
 

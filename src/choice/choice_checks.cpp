@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "../controls/runtime_error.h"
-#include "../controls/strings.h"
+#include "base/runtime_error.h"
+#include "base/strings.h"
 #include "workstation_choice.h"
 
 namespace zw {

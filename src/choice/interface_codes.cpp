@@ -1,6 +1,6 @@
 #include "interface_codes.h"
 
-#include "../controls/strings.h"
+#include "base/strings.h"
 
 namespace zw {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "../controls/strings.h"
+#include "base/strings.h"
 
 namespace zw {
 

@@ -1,6 +1,6 @@
 #include "check_box.h"
 
-#include "runtime_error.h"
+#include "base/runtime_error.h"
 
 namespace zw {
 

@@ -1,7 +1,7 @@
 #include "control.h"
 
+#include "base/runtime_error.h"
 #include "form.h"
-#include "runtime_error.h"
 
 namespace zw {
 

@@ -3,7 +3,7 @@
 #include <map>
 #include <memory>
 
-#include "runtime_error.h"
+#include "base/runtime_error.h"
 
 namespace zw {
 

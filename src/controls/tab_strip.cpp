@@ -1,6 +1,6 @@
 #include "tab_strip.h"
 
-#include "runtime_error.h"
+#include "base/runtime_error.h"
 
 namespace zw {
 

@@ -1,4 +1,4 @@
-#include "detect/bounded_checks.h"
+#include "bounded_checks.h"
 
 #include <cctype>
 #include <condition_variable>
@@ -7,7 +7,7 @@
 #include <system_error>
 #include <thread>
 
-#include "controls/strings.h"
+#include "base/strings.h"
 
 namespace zw {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "detect/detect_host.h"
+#include "detect_host.h"
 
 namespace zw {
 

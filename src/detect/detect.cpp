@@ -1,8 +1,8 @@
-#include "detect/detect.h"
+#include "detect.h"
 
+#include "base/strings.h"
 #include "choice/interface_codes.h"
-#include "controls/strings.h"
-#include "detect/place_list.h"
+#include "place_list.h"
 
 namespace zw {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "detect/bounded_checks.h"
-#include "environment/registry_reader.h"
+#include "bounded_checks.h"
+#include "host/registry_reader.h"
 
 namespace zw {
 

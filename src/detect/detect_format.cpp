@@ -1,10 +1,10 @@
-#include "detect/detect_format.h"
+#include "detect_format.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <ostream>
 
-#include "controls/strings.h"
+#include "base/strings.h"
 
 namespace zw {
 

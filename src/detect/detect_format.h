@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "detect/detect.h"
+#include "detect.h"
 
 namespace zw {
 

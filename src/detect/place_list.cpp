@@ -1,13 +1,13 @@
 // The places come from the dialog's own tables (program_locations.h): the registry entries of its proposals,
 // each in both registry views; the folders and names of its Browse buttons; those of the folders that lie
 // under Program Files, under both Program Files folders of this machine; and, for ProImage, Dentx.ini.
-#include "detect/place_list.h"
+#include "place_list.h"
 
 #include <set>
 
+#include "base/strings.h"
 #include "choice/bridge_rows.h"
-#include "controls/strings.h"
-#include "locate/program_locations.h"
+#include "choice/program_locations.h"
 #include "platform/environment_component.h"
 
 namespace zw {

@@ -1,7 +1,7 @@
 #pragma once
 #include <vector>
 
-#include "detect/detect.h"
+#include "detect.h"
 
 namespace zw {
 

@@ -1,9 +1,9 @@
-#include "detect/run_detect.h"
+#include "run_detect.h"
 
 #include <optional>
 #include <ostream>
 
-#include "detect/detect_format.h"
+#include "detect_format.h"
 
 namespace zw {
 

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <vector>
 
-#include "../controls/runtime_error.h"
+#include "base/runtime_error.h"
 #include "frm_zw_int_stp.h"
 #include "layout_table.h"
 

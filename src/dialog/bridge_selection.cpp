@@ -3,10 +3,10 @@
 #include <exception>
 
 #include "app/environment.h"
+#include "base/runtime_error.h"
+#include "base/strings.h"
 #include "choice/bridge_rows.h"
-#include "controls/runtime_error.h"
-#include "controls/strings.h"
-#include "dialog/frm_zw_int_stp.h"
+#include "frm_zw_int_stp.h"
 
 namespace zw {
 

@@ -1,6 +1,6 @@
 // The direct-interface list, which behaves like the bridge list without command lines, and the switching
 // between the Bridge and Direct Interface frames.
-#include "dialog/frm_zw_int_stp.h"
+#include "frm_zw_int_stp.h"
 
 namespace zw {
 

@@ -5,16 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "../controls/check_box.h"
-#include "../controls/command_button.h"
-#include "../controls/control_array.h"
-#include "../controls/form.h"
-#include "../controls/label.h"
-#include "../controls/option_button.h"
-#include "../controls/picture_box.h"
-#include "../controls/tab_strip.h"
-#include "../controls/text_box.h"
-#include "../platform/platform.h"
+#include "controls/check_box.h"
+#include "controls/command_button.h"
+#include "controls/control_array.h"
+#include "controls/form.h"
+#include "controls/label.h"
+#include "controls/option_button.h"
+#include "controls/picture_box.h"
+#include "controls/tab_strip.h"
+#include "controls/text_box.h"
+#include "platform/platform.h"
 
 namespace zw {
 

@@ -2,7 +2,7 @@
 // controls carry (tabs, cancel button, password box, fonts of the framed lists).
 #include <string_view>
 
-#include "../controls/runtime_error.h"
+#include "base/runtime_error.h"
 #include "frm_zw_int_stp.h"
 #include "layout_table.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "../controls/control.h"
+#include "controls/control.h"
 
 namespace zw {
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "../controls/control_type.h"
+#include "controls/control_type.h"
 
 namespace zw {
 

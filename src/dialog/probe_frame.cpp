@@ -1,4 +1,4 @@
-#include "dialog/frm_zw_int_stp.h"
+#include "frm_zw_int_stp.h"
 
 namespace zw {
 

@@ -3,13 +3,12 @@
 #include <filesystem>
 #include <system_error>
 
-#include "../app/environment.h"
-#include "../controls/runtime_error.h"
-#include "database_errors.h"
+#include "base/error_numbers.h"
+#include "base/runtime_error.h"
+#include "base/text_fields.h"
 #include "environment_overrides.h"
-#include "host_system.h"
-#include "settings_store.h"
-#include "text_fields.h"
+#include "host/host_system.h"
+#include "store/settings_store.h"
 
 namespace zw {
 

@@ -2,9 +2,9 @@
 #include <memory>
 #include <string>
 
-#include "../platform/environment_component.h"
-#include "registry_reader.h"
-#include "sqlite_database.h"
+#include "host/registry_reader.h"
+#include "platform/environment_component.h"
+#include "store/sqlite_database.h"
 
 namespace zw {
 

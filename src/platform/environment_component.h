@@ -10,6 +10,9 @@ namespace zw {
 constexpr uint32_t HKEY_CLASSES_ROOT_VALUE = 0x80000000u;
 constexpr uint32_t HKEY_LOCAL_MACHINE_VALUE = 0x80000002u;
 
+// The 24-hex-digit initialisation text that the component expects.
+inline constexpr const char* InitialisationText = "3F9A0C27E4B1D85C6A70F213";
+
 // The practice-management product's environment component: initialisation, the MED mode, the product
 // folder, the database password and open database, the settings store, the workstation identifier,
 // field splitting, registry reading and a file-existence test. Every failing call throws RuntimeError.

@@ -1,6 +1,6 @@
 // change-password NEW: the database encrypted with another password, rebuilt beside and swapped in whole.
 #include "command.h"
-#include "environment/product_database.h"
+#include "store/product_database.h"
 
 namespace zw::tool {
 

@@ -2,8 +2,8 @@
 #include <ostream>
 
 #include "command.h"
-#include "environment/product_database.h"
-#include "environment/settings_store.h"
+#include "store/product_database.h"
+#include "store/settings_store.h"
 
 namespace zw::tool {
 

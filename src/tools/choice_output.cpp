@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
-#include "controls/strings.h"
+#include "base/strings.h"
 #include "json.h"
 
 namespace zw::tool {

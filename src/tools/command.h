@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "environment/settings_store.h"
-#include "environment/sqlite_database.h"
 #include "settings_tool.h"
+#include "store/settings_store.h"
+#include "store/sqlite_database.h"
 
 namespace zw::tool {
 

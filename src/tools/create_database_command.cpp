@@ -1,6 +1,6 @@
 // create-database PATH: a new, empty product database encrypted with the password.
 #include "command.h"
-#include "environment/product_database.h"
+#include "store/product_database.h"
 
 namespace zw::tool {
 

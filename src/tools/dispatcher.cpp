@@ -5,11 +5,11 @@
 #include <iostream>
 #include <sstream>
 
+#include "base/runtime_error.h"
 #include "command.h"
-#include "controls/runtime_error.h"
-#include "environment/database_key.h"
 #include "environment/environment_overrides.h"
-#include "environment/host_system.h"
+#include "host/host_system.h"
+#include "store/database_key.h"
 
 namespace zw::tool {
 

@@ -1,7 +1,7 @@
 // encrypt-database PATH: an unencrypted product database made by an earlier version, encrypted in place with
 // the password; the old file stays whole until the encrypted one is complete.
 #include "command.h"
-#include "environment/product_database.h"
+#include "store/product_database.h"
 
 namespace zw::tool {
 

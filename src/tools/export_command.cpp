@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "choice_output.h"
-#include "environment/host_system.h"
+#include "host/host_system.h"
 
 namespace zw::tool {
 

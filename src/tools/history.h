@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "environment/settings_store.h"
+#include "store/settings_store.h"
 
 namespace zw::tool {
 

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "choice_output.h"
-#include "environment/host_system.h"
+#include "host/host_system.h"
 #include "json.h"
 
 namespace zw::tool {

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
+#include "base/strings.h"
 #include "command.h"
-#include "controls/strings.h"
 
 namespace zw::tool::json {
 

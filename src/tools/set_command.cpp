@@ -2,7 +2,7 @@
 #include <ostream>
 
 #include "command.h"
-#include "environment/settings_store.h"
+#include "store/settings_store.h"
 
 namespace zw::tool {
 

@@ -4,11 +4,11 @@
 #include <map>
 #include <ostream>
 
+#include "base/strings.h"
+#include "base/text_fields.h"
 #include "choice/bridge_rows.h"
 #include "command.h"
-#include "controls/strings.h"
 #include "environment/environment_overrides.h"
-#include "environment/text_fields.h"
 
 namespace zw::tool {
 

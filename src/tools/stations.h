@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "choice/workstation_choice.h"
-#include "environment/settings_store.h"
+#include "store/settings_store.h"
 
 namespace zw::tool {
 

@@ -5,9 +5,9 @@
 #include "environment/environment_stand_in.h"
 
 #ifdef _WIN32
-#include "win32/platform_profile.h"
+#include "win32/platform/profile.h"
 #else
-#include "environment/no_windows_profile.h"
+#include "host/no_windows_profile.h"
 #endif
 
 namespace zw::tool {

@@ -14,7 +14,7 @@
 #include <io.h>
 #include <shellapi.h>
 
-#include "environment/wide_text_win32.h"
+#include "base/wide_text_win32.h"
 #endif
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
-#include "fakes/dialog_harness.h"
+#include "support/dialog_harness.h"
 
 namespace zw::test {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "base/strings.h"
+#include "base/text_fields.h"
 #include "choice/choice_checks.h"
 #include "choice/workstation_choice.h"
-#include "controls/strings.h"
-#include "environment/text_fields.h"
 
 namespace zw {
 namespace {

@@ -3,13 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "base/runtime_error.h"
 #include "controls/check_box.h"
 #include "controls/command_button.h"
 #include "controls/control_array.h"
 #include "controls/form.h"
 #include "controls/option_button.h"
 #include "controls/picture_box.h"
-#include "controls/runtime_error.h"
 #include "controls/tab_strip.h"
 
 namespace zw {

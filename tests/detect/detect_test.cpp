@@ -5,9 +5,9 @@
 #include <sstream>
 
 #include "detect/detect_format.h"
-#include "detect/fake_detect_host.h"
 #include "detect/run_detect.h"
 #include "platform/environment_component.h"
+#include "support/fake_detect_host.h"
 
 namespace zw::test {
 namespace {

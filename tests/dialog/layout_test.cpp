@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "dialog/dialog_checks.h"
+#include "support/dialog_checks.h"
 
 namespace zw::test {
 

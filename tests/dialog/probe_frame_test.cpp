@@ -1,4 +1,4 @@
-#include "dialog/dialog_checks.h"
+#include "support/dialog_checks.h"
 
 namespace zw::test {
 

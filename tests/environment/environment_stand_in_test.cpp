@@ -2,12 +2,12 @@
 #include <sqlite3.h>
 
 #include "app/environment.h"
-#include "env_test_support.h"
-#include "environment/database_key.h"
 #include "environment/environment_stand_in.h"
-#include "environment/host_system.h"
-#include "environment/product_database.h"
-#include "environment/settings_store.h"
+#include "host/host_system.h"
+#include "store/database_key.h"
+#include "store/product_database.h"
+#include "store/settings_store.h"
+#include "support/env_test_support.h"
 
 namespace zw {
 namespace {

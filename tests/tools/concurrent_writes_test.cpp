@@ -3,9 +3,9 @@
 #include <sstream>
 #include <thread>
 
-#include "environment/env_test_support.h"
-#include "environment/product_database.h"
-#include "environment/settings_store.h"
+#include "store/product_database.h"
+#include "store/settings_store.h"
+#include "support/env_test_support.h"
 #include "tools/settings_tool.h"
 
 namespace zw {

@@ -8,10 +8,10 @@
 #include <unistd.h>
 #endif
 
-#include "environment/env_test_support.h"
 #include "environment/environment_overrides.h"
-#include "environment/product_database.h"
-#include "environment/sqlite_database.h"
+#include "store/product_database.h"
+#include "store/sqlite_database.h"
+#include "support/env_test_support.h"
 #include "tools/settings_tool.h"
 
 namespace zw {

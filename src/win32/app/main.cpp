@@ -4,17 +4,17 @@
 
 #include <commctrl.h>
 
-#include "../../app/program.h"
-#include "../../app/startup_trace.h"
-#include "../../environment/environment_stand_in.h"
-#include "../../environment/sqlite_database.h"
-#include "../platform_message_boxes.h"
-#include "../platform_process.h"
-#include "../platform_profile.h"
-#include "../platform_shell.h"
-#include "../platform_trace.h"
-#include "../view_dpi.h"
-#include "../view_form_view.h"
+#include "app/program.h"
+#include "base/startup_trace.h"
+#include "environment/environment_stand_in.h"
+#include "store/sqlite_database.h"
+#include "win32/platform/message_boxes.h"
+#include "win32/platform/process.h"
+#include "win32/platform/profile.h"
+#include "win32/platform/shell.h"
+#include "win32/platform/trace.h"
+#include "win32/view/dpi.h"
+#include "win32/view/form_view.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const bool tracing = zw::view::StartTraceFromEnvironment();

@@ -1,0 +1,55 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "platform/database.h"
+
+struct sqlite3;
+
+namespace zw {
+
+// How long a connection waits for another workstation's lock before it gives up.
+constexpr int DefaultBusyTimeoutMs = 5000;
+
+// An open product database: one SQLite connection.
+class SqliteDatabase : public Database {
+public:
+    SqliteDatabase(std::string name, sqlite3* connection, bool readOnly);
+    ~SqliteDatabase() override;
+    SqliteDatabase(const SqliteDatabase&) = delete;
+    SqliteDatabase& operator=(const SqliteDatabase&) = delete;
+
+    const std::string& Name() const override { return name_; }
+    bool IsOpen() const override { return connection_ != nullptr; }
+    void Close() override;
+
+    bool ReadOnly() const { return readOnly_; }
+    void SetBusyTimeout(int milliseconds);
+    // The connection; RuntimeError 3420 once the database is closed.
+    sqlite3* Connection() const;
+
+private:
+    std::string name_;
+    sqlite3* connection_;
+    bool readOnly_;
+};
+
+// Opens product databases. The file must exist (it is never created here), be a product database and
+// accept the password of the connect text.
+class SqliteDatabaseEngine : public DatabaseEngine {
+public:
+    // exclusive keeps other connections out for as long as this one is open; readOnly refuses writes.
+    DatabaseRef OpenDatabase(const std::string& name, bool exclusive, bool readOnly,
+                             const std::string& connect) override;
+    // The busy timeout of the connections opened from now on.
+    void SetBusyTimeout(int milliseconds) { busyTimeoutMs_ = milliseconds; }
+
+private:
+    int busyTimeoutMs_ = DefaultBusyTimeoutMs;
+};
+
+// The password of a connect text such as ";pwd=secret": everything after "pwd=" (any case) up to the next
+// ";"; empty when the text names none.
+std::string PasswordFromConnect(const std::string& connect);
+
+} // namespace zw

@@ -1,0 +1,138 @@
+#include "sqlite_statement.h"
+
+#include <chrono>
+#include <cstdint>
+#include <random>
+#include <thread>
+
+#include "base/error_numbers.h"
+#include "base/runtime_error.h"
+
+namespace zw::sqlite {
+
+void ReadOnlyFolder(const std::string& databaseName) {
+    throw RuntimeError(dberrors::ReadOnly, "Cannot update. Database or object is read-only: the folder of '" +
+                                               databaseName + "' does not allow this user to make files in it.");
+}
+
+void Fail(sqlite3* connection, int resultCode, const std::string& databaseName) {
+    const std::string detail = connection != nullptr ? sqlite3_errmsg(connection) : sqlite3_errstr(resultCode);
+    const std::string suffix = " (" + detail + ")";
+    switch (resultCode & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        throw RuntimeError(dberrors::Locked, "Could not update; currently locked: '" + databaseName + "'." + suffix);
+    case SQLITE_READONLY:
+        if (connection != nullptr && sqlite3_extended_errcode(connection) == SQLITE_READONLY_DIRECTORY)
+            ReadOnlyFolder(databaseName);
+        throw RuntimeError(dberrors::ReadOnly,
+                           "Cannot update. Database or object is read-only: '" + databaseName + "'." + suffix);
+    case SQLITE_NOTADB:
+        throw RuntimeError(dberrors::UnrecognisedFormat, "Unrecognized database format '" + databaseName + "'.");
+    case SQLITE_CORRUPT:
+        throw RuntimeError(dberrors::Corrupt, "Cannot open database '" + databaseName +
+                                                  "'. The file may not be a product database, or it may be corrupt." +
+                                                  suffix);
+    case SQLITE_CANTOPEN:
+        throw RuntimeError(dberrors::FileNotFound, "Could not open file '" + databaseName + "'." + suffix);
+    default:
+        throw RuntimeError(dberrors::EngineFailure, "Database error in '" + databaseName + "'." + suffix);
+    }
+}
+
+namespace {
+
+int WaitForLock(void* timeout, int count) {
+    using Clock = std::chrono::steady_clock;
+    thread_local Clock::time_point waitStarted;
+    thread_local std::minstd_rand jitter(std::random_device{}());
+    if (count == 0)
+        waitStarted = Clock::now();
+    const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - waitStarted).count();
+    if (waited >= reinterpret_cast<intptr_t>(timeout))
+        return 0;
+    std::this_thread::sleep_for(std::chrono::microseconds(1000 + jitter() % 3000));
+    return 1;
+}
+
+} // namespace
+
+void SetBusyTimeout(sqlite3* connection, int milliseconds) {
+    sqlite3_busy_handler(connection, WaitForLock, reinterpret_cast<void*>(intptr_t(milliseconds)));
+}
+
+void Execute(sqlite3* connection, const char* sql, const std::string& databaseName) {
+    const int rc = sqlite3_exec(connection, sql, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        Fail(connection, rc, databaseName);
+}
+
+Statement::Statement(sqlite3* connection, const char* sql, const std::string& databaseName)
+    : connection_(connection), databaseName_(databaseName) {
+    const int rc = sqlite3_prepare_v2(connection, sql, -1, &statement_, nullptr);
+    if (rc != SQLITE_OK)
+        Fail(connection, rc, databaseName);
+}
+
+Statement::~Statement() {
+    sqlite3_finalize(statement_);
+}
+
+void Statement::BindText(int index, std::string_view text) {
+    const int rc = sqlite3_bind_text64(statement_, index, text.data(), text.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
+    if (rc != SQLITE_OK)
+        Fail(connection_, rc, databaseName_);
+}
+
+void Statement::BindBlob(int index, const void* data, size_t size) {
+    const int rc = sqlite3_bind_blob64(statement_, index, data, size, SQLITE_TRANSIENT);
+    if (rc != SQLITE_OK)
+        Fail(connection_, rc, databaseName_);
+}
+
+void Statement::BindNull(int index) {
+    const int rc = sqlite3_bind_null(statement_, index);
+    if (rc != SQLITE_OK)
+        Fail(connection_, rc, databaseName_);
+}
+
+void Statement::Reset() {
+    sqlite3_reset(statement_);
+}
+
+void Statement::BindInt(int index, int64_t value) {
+    const int rc = sqlite3_bind_int64(statement_, index, value);
+    if (rc != SQLITE_OK)
+        Fail(connection_, rc, databaseName_);
+}
+
+bool Statement::Step() {
+    const int rc = sqlite3_step(statement_);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    Fail(connection_, rc, databaseName_);
+}
+
+std::string Statement::ColumnText(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
+    const int size = sqlite3_column_bytes(statement_, column);
+    return text == nullptr ? std::string() : std::string(text, size_t(size));
+}
+
+std::string Statement::ColumnBlob(int column) const {
+    const auto* data = static_cast<const char*>(sqlite3_column_blob(statement_, column));
+    const int size = sqlite3_column_bytes(statement_, column);
+    return data == nullptr ? std::string() : std::string(data, size_t(size));
+}
+
+int64_t Statement::ColumnInt(int column) const {
+    return sqlite3_column_int64(statement_, column);
+}
+
+int Statement::ColumnType(int column) const {
+    return sqlite3_column_type(statement_, column);
+}
+
+} // namespace zw::sqlite

@@ -1,0 +1,91 @@
+// The encrypted product database as the real program meets it: a missing file, and every kind of file that is
+// not a usable product database, gives the one database message at start-up and stays as it was; a database locked past
+// the busy timeout at save ends the program with the run-time error box, and the stored value stays whole.
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <vector>
+
+#include "environment/environment_overrides.h"
+#include "harness.h"
+#include "store/database_key.h"
+
+namespace zw::e2e {
+namespace {
+
+using DatabaseTest = DialogTest;
+
+std::string Bytes(const std::wstring& path) {
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+    std::ofstream(std::filesystem::path(path), std::ios::binary | std::ios::trunc) << bytes;
+}
+
+TEST_F(DatabaseTest, AMissingOrUnusableDatabaseGivesTheDatabaseMessageAndNothingChanges) {
+    const std::string real = Bytes(Database());
+    std::string random(8192, '\0');
+    for (size_t i = 0; i < random.size(); ++i)
+        random[i] = char((i * 2654435761u) >> 13);
+    // An unencrypted database of an earlier version, made with the plain engine.
+    const std::wstring plainPath = Folder() + L"\\plain.mdb";
+    sqlite3* plain = nullptr;
+    ASSERT_EQ(sqlite3_open16(plainPath.c_str(), &plain), SQLITE_OK);
+    sqlite3_exec(plain, "CREATE TABLE Settings(Section, Key, Value)", nullptr, nullptr, nullptr);
+    sqlite3_close(plain);
+    const std::string plainBytes = Bytes(plainPath);
+    DeleteFileW(plainPath.c_str());
+    // Missing comes last: after it, nothing may stand where the database was.
+    const std::pair<const char*, std::optional<std::string>> cases[] = {
+        {"empty", ""},
+        {"random bytes", random},
+        {"cut short", real.substr(0, real.size() - 100)},
+        {"unencrypted", plainBytes},
+        {"missing", std::nullopt}};
+    for (const auto& [kind, bytes] : cases) {
+        SCOPED_TRACE(kind);
+        bytes ? WriteBytes(Database(), *bytes) : void(DeleteFileW(Database().c_str()));
+        Start(false);
+        auto box = WaitForMessageBox();
+        ASSERT_TRUE(box) << "no message box; on screen: " << OpenBoxes();
+        EXPECT_EQ(box->Text(), L"Can not open database, This program must run in ZELTWIN directory");
+        box->Answer(IDOK);
+        ExpectCleanExit();
+        if (bytes)
+            EXPECT_EQ(Bytes(Database()), *bytes);
+    }
+    // Opening never made a database, nor anything else, in passing.
+    std::vector<std::wstring> files;
+    for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(Folder())))
+        files.push_back(entry.path().filename().wstring());
+    EXPECT_EQ(files, std::vector<std::wstring>{L"ZWInterfaceSetup.exe"});
+}
+
+TEST_F(DatabaseTest, ASaveBlockedPastTheBusyTimeoutEndsWithTheRunTimeErrorAndKeepsTheValue) {
+    StoreXray("VIPERSOFT\n\n\r");
+    Start();
+    Click(CheckBox1 + 7);
+    // Another workstation holds the database exclusively for longer than the program waits.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open16(Database().c_str(), &other), SQLITE_OK);
+    ApplyDatabaseKey(other, BuiltInDatabasePassword, "other");
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    PostClick(OK);
+    auto box = WaitForMessageBox();
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    ASSERT_TRUE(box) << "no run-time error box; on screen: " << OpenBoxes();
+    EXPECT_EQ(box->Text().rfind(L"Run-time error '3218':\r\n\r\nCould not update; currently locked", 0), 0u)
+        << Narrow(box->Text());
+    box->Answer(IDOK);
+    ExpectExit(1);
+    EXPECT_EQ(StoredXray(), "VIPERSOFT\n\n\r");
+}
+
+} // namespace
+} // namespace zw::e2e
