@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "app/environment.h"
 #include "environment/environment_stand_in.h"
 #include "store/sqlite_database.h"
+#include "support/env_test_support.h"
 
 extern char** environ;
 
@@ -72,27 +72,24 @@ struct OpenComponent {
     zw::StandInFactory factory;
     zw::SqliteDatabaseEngine engine;
 
+    std::unique_ptr<zw::EnvironmentComponent> component = zw::envtest::InitialisedComponent(factory);
+
     explicit OpenComponent(const ProductFolder& product) {
-        zw::CreateEnvironment(factory);
-        zw::EnvironmentComponent& env = zw::Env();
+        zw::EnvironmentComponent& env = *component;
         env.SetProgramFolder(product.folder.string());
         env.LoadEnvironment();
         env.SetActiveDatabase(engine.OpenDatabase(product.database, false, false, ";pwd=" + env.DatabasePassword()));
     }
     ~OpenComponent() {
-        if (auto database = zw::Env().ActiveDatabase())
+        if (auto database = component->ActiveDatabase())
             database->Close();
-        zw::ReleaseEnvironment();
     }
 };
 
 void OpenProductDatabase(benchmark::State& state) {
     ProductFolder product;
     zw::StandInFactory factory;
-    auto env = factory.Create();
-    std::string text = zw::InitialisationText;
-    env->SetInitValue(env->TransformText(text));
-    env->InitText(zw::InitialisationText);
+    auto env = zw::envtest::InitialisedComponent(factory);
     env->LoadEnvironment();
     const std::string connect = ";pwd=" + env->DatabasePassword();
     zw::SqliteDatabaseEngine engine;
@@ -105,30 +102,31 @@ BENCHMARK(OpenProductDatabase)->Unit(benchmark::kMillisecond);
 
 void ReadSetting(benchmark::State& state) {
     ProductFolder product;
-    OpenComponent component(product);
+    OpenComponent open(product);
     for (auto _ : state)
-        benchmark::DoNotOptimize(zw::Env().ReadSetting("INTERFACE", "XRAYBENCH", 2, "", 0, 0));
+        benchmark::DoNotOptimize(open.component->ReadSetting("INTERFACE", "XRAYBENCH", 2, "", 0, 0));
 }
 BENCHMARK(ReadSetting)->Unit(benchmark::kMicrosecond);
 
 // One transaction with its journal and the file system's sync: what the close pays for the write.
 void WriteSetting(benchmark::State& state) {
     ProductFolder product;
-    OpenComponent component(product);
+    OpenComponent open(product);
     int round = 0;
     for (auto _ : state)
-        zw::Env().WriteSetting("INTERFACE", "XRAYBENCH", 2, (++round % 2 ? "DI_SCANX\n\n\r" : "NONE\n\n\r"), 0, 0);
+        open.component->WriteSetting("INTERFACE", "XRAYBENCH", 2, (++round % 2 ? "DI_SCANX\n\n\r" : "NONE\n\n\r"), 0,
+                                     0);
 }
 BENCHMARK(WriteSetting)->Unit(benchmark::kMillisecond);
 
 // The close's existence test of a checked program file, on a warm cache: twelve rows check a file.
 void CheckTwelveFiles(benchmark::State& state) {
     ProductFolder product;
-    OpenComponent component(product);
+    OpenComponent open(product);
     const std::string file = product.in;
     for (auto _ : state)
         for (int i = 0; i < 12; ++i)
-            benchmark::DoNotOptimize(zw::Env().CheckFileExists(file));
+            benchmark::DoNotOptimize(open.component->CheckFileExists(file));
 }
 BENCHMARK(CheckTwelveFiles)->Unit(benchmark::kMicrosecond);
 

@@ -3,7 +3,6 @@
 #include "base/runtime_error.h"
 #include "base/startup_trace.h"
 #include "dialog/frm_zw_int_stp.h"
-#include "environment.h"
 
 namespace zw {
 
@@ -52,8 +51,7 @@ int RunProgram(Platform& platform, const Screen& screen, FormView& view) {
         number = 51;
         description = std::string("Internal error: ") + error.what();
     }
-    // The component goes away with the program, as it would when the run time ends it.
-    ReleaseEnvironment();
+    // The form, and with it the component, went away as the failure unwound out of Run.
     platform.messageBoxes.Show(RunTimeErrorText(number, description), mb::OKOnly | mb::Critical, ProgramTitle);
     return 1;
 }

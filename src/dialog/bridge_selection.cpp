@@ -2,7 +2,6 @@
 // check box, and four rows propose a default command line when checked with a blank box.
 #include <exception>
 
-#include "app/environment.h"
 #include "base/runtime_error.h"
 #include "base/strings.h"
 #include "choice/bridge_rows.h"
@@ -53,8 +52,8 @@ void frmZWIntStp::CheckBox1_Click(int16_t Index) {
         TextBox& box = Text1(static_cast<int16_t>(proposal->box));
         if (checked || proposal->fixedPath != nullptr) {
             if (IsBlank(box.Text()))
-                box.SetText(ProposedCommandLine(*proposal, [](const std::string& subKey, uint32_t root) {
-                    return Env().ReadRegistryString(subKey, "", root);
+                box.SetText(ProposedCommandLine(*proposal, [this](const std::string& subKey, uint32_t root) {
+                    return Environment().ReadRegistryString(subKey, "", root);
                 }));
         } else {
             box.SetText("");

@@ -1,12 +1,11 @@
-#include "app/environment.h"
 #include "choice/program_locations.h"
 #include "frm_zw_int_stp.h"
 
 namespace zw {
 
 void frmZWIntStp::RunBrowseButton(int16_t Index) {
-    const RegistryEntryRead read = [](const RegistryEntry& entry) {
-        return Env().ReadRegistryString(entry.subKey, "", entry.root);
+    const RegistryEntryRead read = [this](const RegistryEntry& entry) {
+        return Environment().ReadRegistryString(entry.subKey, "", entry.root);
     };
     for (const auto& row : BrowseRows()) {
         if (row.command != Index)

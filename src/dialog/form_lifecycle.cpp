@@ -1,6 +1,5 @@
 // The dialog's life: creating the environment component, the load with its database stretch, the
 // self-unload after a failed start, closing the database and releasing the component.
-#include "app/environment.h"
 #include "base/runtime_error.h"
 #include "base/startup_trace.h"
 #include "base/strings.h"
@@ -16,15 +15,35 @@ const char* const DatabaseMessage = "Can not open database, This program must ru
 
 } // namespace
 
+void frmZWIntStp::CreateEnvironment() {
+    if (gEnvironment)
+        return;
+    gEnvironment = platform_.environmentFactory.Create();
+    std::string text = InitialisationText;
+    const std::string transformed = gEnvironment->TransformText(text);
+    gEnvironment->SetInitValue(transformed);
+    gEnvironment->InitText(InitialisationText);
+}
+
+void frmZWIntStp::ReleaseEnvironment() {
+    gEnvironment.reset();
+}
+
+EnvironmentComponent& frmZWIntStp::Environment() const {
+    if (!gEnvironment)
+        throw RuntimeError(91, "Object variable or With block variable not set");
+    return *gEnvironment;
+}
+
 void frmZWIntStp::Form_Initialize() {
-    CreateEnvironment(platform_.environmentFactory);
+    CreateEnvironment();
 }
 
 void frmZWIntStp::Form_Load() {
     trace::Mark("load begins");
     ArrangeStandard();
 
-    EnvironmentComponent& env = Env();
+    EnvironmentComponent& env = Environment();
     const std::string commandLine = platform_.process.CommandLine();
     env.SetMedMode(UCase(Trim(commandLine)) == "MED");
     if (env.MedMode())
@@ -82,7 +101,7 @@ void frmZWIntStp::Form_Unload(int& Cancel) {
     (void)Cancel;
     if (Tag() == ErrorUnload)
         return;
-    EnvironmentComponent& env = Env();
+    EnvironmentComponent& env = Environment();
     DatabaseRef database = env.ActiveDatabase();
     if (!database)
         throw RuntimeError(91, "Object variable or With block variable not set");

@@ -84,6 +84,9 @@ public:
 
     Platform& GetPlatform() const { return platform_; }
 
+    // The environment component, from Form_Initialize to Form_Terminate; RuntimeError 91 when it holds none.
+    EnvironmentComponent& Environment() const;
+
 protected:
     void OnInitialize() override { Form_Initialize(); }
     void OnLoad() override { Form_Load(); }
@@ -101,8 +104,15 @@ private:
     void ArrangeStandard();
     void ArrangeCompact();
     void PlaceOnScreen();
+    // Creates the component through the platform's factory and makes its initialisation calls; does nothing
+    // when the form already holds one. ReleaseEnvironment lets it go.
+    void CreateEnvironment();
+    void ReleaseEnvironment();
 
     Platform& platform_;
+    // The dialog's one reference to the environment component: empty at start, set once while the dialog
+    // initialises, emptied again when it terminates (or when the form goes away after a failure).
+    std::unique_ptr<EnvironmentComponent> gEnvironment;
     // The single controls (ts, Picture2, Label3); the arrays own their elements.
     std::vector<std::unique_ptr<Control>> singleControls_;
 };

@@ -1,6 +1,5 @@
 // Turns the workstation's stored X-ray and probe settings into the states of the dialog's controls. Every
 // value is set through the controls, so each check runs the same click behaviour as a user's click.
-#include "app/environment.h"
 #include "base/strings.h"
 #include "choice/workstation_choice.h"
 #include "frm_zw_int_stp.h"
@@ -19,7 +18,7 @@ bool ChecksBeforeText(const InterfaceCode& entry) {
 } // namespace
 
 void frmZWIntStp::LoadInterfaceSettings() {
-    EnvironmentComponent& env = Env();
+    EnvironmentComponent& env = Environment();
     const FieldReader field = [&env](const std::string& text, char delimiter, int n) {
         return env.GetField(text, std::string(1, delimiter), n, 0);
     };

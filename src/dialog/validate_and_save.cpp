@@ -1,5 +1,4 @@
 // Checking the chosen programs and storing the workstation's X-ray setting: the dialog's only write.
-#include "app/environment.h"
 #include "base/runtime_error.h"
 #include "base/strings.h"
 #include "choice/choice_checks.h"
@@ -37,8 +36,8 @@ bool frmZWIntStp::ValidateAndSave() {
             devices.push_back(index);
 
     // ProImage was refused, if at all, when its row was checked.
-    const ChoiceCheck result =
-        CheckChoice(rows, devices, {[](const std::string& path) { return Env().CheckFileExists(path); }, nullptr});
+    const ChoiceCheck result = CheckChoice(
+        rows, devices, {[this](const std::string& path) { return Environment().CheckFileExists(path); }, nullptr});
     if (!result.passed) {
         if (!result.problems.empty())
             platform_.messageBoxes.Show(ProblemMessage(result.problems), mb::OKOnly, ProgramTitle);
@@ -48,7 +47,7 @@ bool frmZWIntStp::ValidateAndSave() {
     // A store locked by another workstation past its busy timeout, or read-only, fails here like any other
     // call into the component: the program ends with the run-time error box. The store writes in one
     // transaction, so the old value stays whole.
-    EnvironmentComponent& env = Env();
+    EnvironmentComponent& env = Environment();
     const std::string stationId = env.StationId();
     env.WriteSetting(InterfaceSection, XrayKey(stationId), SettingKind, result.value, 0, 0);
     return true;

@@ -28,7 +28,6 @@ struct ScriptedView : FormView {
 struct ProgramRig {
     FakePlatform fakes;
     ScriptedView view;
-    ~ProgramRig() { ReleaseEnvironment(); }
     int RunIt() { return RunProgram(fakes.platform, view.screen, view); }
 };
 
@@ -38,7 +37,7 @@ TEST_F(ProgramTest, NormalRunEndsWithExitCodeZeroAndReleasesTheComponent) {
     view.user = [](frmZWIntStp& form) { form.Command1(1).UserClick(); };
     EXPECT_EQ(RunIt(), 0);
     EXPECT_EQ(view.log, (std::vector<std::string>{"attach", "run", "detach", "detach"}));
-    EXPECT_EQ(gEnvironment, nullptr);
+    EXPECT_EQ(fakes.environmentFactory.released, 1);
     EXPECT_TRUE(fakes.messageBoxes.shown.empty());
 }
 
@@ -47,7 +46,7 @@ TEST_F(ProgramTest, FailedDatabaseStartClosesWithoutRunningTheLoop) {
     EXPECT_EQ(RunIt(), 0);
     EXPECT_EQ(view.log, (std::vector<std::string>{"attach", "detach", "detach"}));
     ASSERT_EQ(fakes.messageBoxes.shown.size(), 1u);
-    EXPECT_EQ(gEnvironment, nullptr);
+    EXPECT_EQ(fakes.environmentFactory.released, 1);
 }
 
 TEST_F(ProgramTest, UncaughtFailuresEndWithTheRunTimeErrorBox) {
@@ -79,10 +78,8 @@ TEST_F(ProgramTest, UncaughtFailuresEndWithTheRunTimeErrorBox) {
         EXPECT_EQ(box.text, c.text) << c.name;
         EXPECT_EQ(box.style, mb::OKOnly | mb::Critical);
         EXPECT_EQ(box.title, "ZELT Windows Interface Setup");
-        EXPECT_EQ(gEnvironment, nullptr) << c.name;
-        if (t.fakes.environmentFactory.environment != nullptr) {
-            EXPECT_EQ(t.fakes.environmentFactory.environment->writeCount, 0) << c.name;
-        }
+        EXPECT_EQ(t.fakes.environmentFactory.environment, nullptr) << c.name << ": the component is released";
+        EXPECT_EQ(t.fakes.environmentFactory.releasedWriteCount, 0) << c.name;
     }
 }
 

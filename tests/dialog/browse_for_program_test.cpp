@@ -95,7 +95,7 @@ TEST(BrowseButtons, EachRowsNamesFoldersAndBox) {
     for (const auto& [command, text, names, folders, registered, value, reads] : rows) {
         SCOPED_TRACE(std::to_string(command) + " " + value);
         DialogHarness h;
-        CreateEnvironment(h.fakes.environmentFactory);
+        h.F().Initialize();
         // An empty program name registers nothing that is ever looked up.
         h.Env().SetRegistry(HKEY_LOCAL_MACHINE_VALUE, AppPaths + registered, "", value);
         h.F().Text1.ForEach([](TextBox& box) { box.SetText("-"); });

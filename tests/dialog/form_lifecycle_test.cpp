@@ -110,7 +110,7 @@ TEST(StartupTest, NormalCloseClosesTheDatabaseBeforeTheComponentIsReleased) {
     EXPECT_FALSE(database->IsOpen());
     EXPECT_EQ(h.Env().log.back(), "ActiveDatabase=Nothing");
     h.F().Terminate();
-    EXPECT_EQ(gEnvironment, nullptr);
+    EXPECT_EQ(h.fakes.environmentFactory.released, 1);
 }
 
 } // namespace

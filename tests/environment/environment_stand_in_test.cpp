@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include "app/environment.h"
 #include "environment/environment_stand_in.h"
 #include "host/host_system.h"
 #include "store/database_key.h"
@@ -58,11 +57,12 @@ protected:
     void SetUp() override {
         CreateProductDatabase(folder.File("ZELTWIN.MDB"), "ZeltWin#Db1");
         StandInFactory factory;
-        CreateEnvironment(factory);
+        component = envtest::InitialisedComponent(factory);
         Env().SetProgramFolder(folder.File(""));
         Env().LoadEnvironment();
     }
-    void TearDown() override { ReleaseEnvironment(); }
+    EnvironmentComponent& Env() { return *component; }
+    std::unique_ptr<EnvironmentComponent> component;
     std::shared_ptr<SqliteDatabase> Open() {
         return std::static_pointer_cast<SqliteDatabase>(SqliteDatabaseEngine().OpenDatabase(
             Env().ProgramFolder() + "ZELTWIN.MDB", false, false, ";pwd=" + Env().DatabasePassword()));

@@ -1,7 +1,6 @@
 #pragma once
 #include <memory>
 
-#include "app/environment.h"
 #include "controls/metrics.h"
 #include "controls/screen.h"
 #include "controls/tab_strip.h"
@@ -28,8 +27,7 @@ private:
 };
 
 // The dialog on fakes: a 1024 x 768 screen at 96 DPI (15 twips per pixel) unless a test gives another,
-// a dialog frame of 6 x 29 pixels, a tab strip client area inset by 2, 24, 4 and 4 pixels. The component
-// is released when the harness goes away, so tests do not see each other's gEnvironment.
+// a dialog frame of 6 x 29 pixels, a tab strip client area inset by 2, 24, 4 and 4 pixels.
 struct DialogHarness {
     FakePlatform fakes;
     Screen screen;
@@ -40,10 +38,6 @@ struct DialogHarness {
     explicit DialogHarness(Screen s = Screen::FromPixels(1024, 768, 96, 96))
         : screen(s), frame(6 * s.TwipsPerPixelX(), 29 * s.TwipsPerPixelY()), tabs(screen, 2, 24, 4, 4) {
         form = std::make_unique<frmZWIntStp>(fakes.platform, screen, frame, tabs);
-    }
-    ~DialogHarness() {
-        form.reset();
-        ReleaseEnvironment();
     }
     DialogHarness(const DialogHarness&) = delete;
     DialogHarness& operator=(const DialogHarness&) = delete;

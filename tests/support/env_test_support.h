@@ -8,8 +8,18 @@
 #include <string>
 
 #include "base/runtime_error.h"
+#include "platform/environment_component.h"
 
 namespace zw::envtest {
+
+// A component from the factory, initialised with the calls the dialog makes when it is created.
+inline std::unique_ptr<EnvironmentComponent> InitialisedComponent(EnvironmentFactory& factory) {
+    std::unique_ptr<EnvironmentComponent> component = factory.Create();
+    std::string text = InitialisationText;
+    component->SetInitValue(component->TransformText(text));
+    component->InitText(InitialisationText);
+    return component;
+}
 
 inline std::filesystem::path PathOf(const std::string& utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));

@@ -117,10 +117,19 @@ std::string FakeEnvironment::StoredXray() const {
     return it == settings.end() ? "<missing>" : it->second;
 }
 
+FakeEnvironment::~FakeEnvironment() {
+    if (factory_ == nullptr)
+        return;
+    ++factory_->released;
+    factory_->releasedWriteCount += writeCount;
+    if (factory_->environment == this)
+        factory_->environment = nullptr;
+}
+
 std::unique_ptr<EnvironmentComponent> FakeEnvironmentFactory::Create() {
     if (fail)
         throw RuntimeError(429, "ActiveX component can't create object");
-    auto component = std::make_unique<FakeEnvironment>();
+    auto component = std::make_unique<FakeEnvironment>(this);
     if (prepare)
         prepare(*component);
     environment = component.get();

@@ -37,8 +37,13 @@ public:
 
 // The environment component with everything in memory. Every call is logged by its name (with the
 // arguments that matter) so that tests can check the order of calls; an operation named in failOn throws.
+class FakeEnvironmentFactory;
+
 class FakeEnvironment : public EnvironmentComponent {
 public:
+    FakeEnvironment() = default;
+    explicit FakeEnvironment(FakeEnvironmentFactory* factory) : factory_(factory) {}
+    ~FakeEnvironment() override;
     std::vector<std::string> log;
     std::set<std::string> failOn;
     std::map<std::pair<std::string, std::string>, std::string> settings; // (section, key) -> value
@@ -81,12 +86,16 @@ public:
 
 private:
     void Enter(const std::string& entry, const std::string& operation) const;
+    FakeEnvironmentFactory* factory_ = nullptr;
 };
 
-// Hands out one FakeEnvironment that the test keeps a pointer to; gEnvironment owns it.
+// Hands out FakeEnvironments; the form owns each. The factory points at the last one created until it is
+// released, and counts the writes of those released, so a test can still see them afterwards.
 class FakeEnvironmentFactory : public EnvironmentFactory {
 public:
-    FakeEnvironment* environment = nullptr; // the last one created
+    FakeEnvironment* environment = nullptr; // the last one created, while it lives
+    int released = 0;
+    int releasedWriteCount = 0;
     bool fail = false;
     // Applied to every new component before it is handed out.
     std::function<void(FakeEnvironment&)> prepare;

@@ -11,7 +11,6 @@
 #include <cmath>
 #include <vector>
 
-#include "app/environment.h"
 #include "base/runtime_error.h"
 #include "controls/check_box.h"
 #include "dialog/frm_zw_int_stp.h"
@@ -53,10 +52,7 @@ TEST(ViewOfTheDialog, At120DpiEveryControlHasItsIdItsContainerAndItsPlace) {
     frmZWIntStp form(platform, screen, view.GetFrameMetrics(), view.GetTabClientMetrics());
     struct Cleanup {
         Win32FormView& view;
-        ~Cleanup() {
-            view.Detach();
-            ReleaseEnvironment();
-        }
+        ~Cleanup() { view.Detach(); }
     } cleanup{view};
     form.Initialize();
     view.Attach(form);
