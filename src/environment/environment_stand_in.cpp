@@ -6,7 +6,7 @@
 #include "base/error_numbers.h"
 #include "base/runtime_error.h"
 #include "base/text_fields.h"
-#include "environment_overrides.h"
+#include "host/environment_overrides.h"
 #include "host/host_system.h"
 #include "store/settings_store.h"
 

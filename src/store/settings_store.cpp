@@ -4,7 +4,7 @@
 
 #include "base/error_numbers.h"
 #include "base/runtime_error.h"
-#include "environment/environment_overrides.h"
+#include "host/environment_overrides.h"
 #include "host/host_system.h"
 #include "sqlite_statement.h"
 

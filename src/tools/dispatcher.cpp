@@ -7,7 +7,7 @@
 
 #include "base/runtime_error.h"
 #include "command.h"
-#include "environment/environment_overrides.h"
+#include "host/environment_overrides.h"
 #include "host/host_system.h"
 #include "store/database_key.h"
 

@@ -8,7 +8,7 @@
 #include "base/text_fields.h"
 #include "choice/bridge_rows.h"
 #include "command.h"
-#include "environment/environment_overrides.h"
+#include "host/environment_overrides.h"
 
 namespace zw::tool {
 

@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "environment/environment_overrides.h"
 #include "harness.h"
+#include "host/environment_overrides.h"
 #include "store/database_key.h"
 
 namespace zw::e2e {

@@ -8,7 +8,7 @@
 #include <unistd.h>
 #endif
 
-#include "environment/environment_overrides.h"
+#include "host/environment_overrides.h"
 #include "store/product_database.h"
 #include "store/sqlite_database.h"
 #include "support/env_test_support.h"

@@ -1,6 +1,6 @@
 #include "environment_overrides.h"
 
-#include "host/host_system.h"
+#include "host_system.h"
 
 namespace zw {
 
