@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Every test, on a fresh machine: installs what is missing, builds both presets, runs the native unit
-# tests, then the Windows build's unit and end-to-end tests under Wine in Xvfb, and ends with one line
-# that counts every test case of both runs.
+# tests, then the Windows build's unit and end-to-end tests under Wine in Xvfb, then the installer
+# package's tests under Wine, and ends with one line that counts every test case of all three.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,14 +18,17 @@ cmake --build --preset windows
 rm -f build/windows/*_tests.xml
 windows_status=0
 xvfb-run -a -s "-screen 0 1280x1024x24" scripts/windows-tests.sh || windows_status=$?
+rm -f build/package/package_tests.xml
+tests/package/package_test.sh || windows_status=1
 
-# Native: CTest lists each case. Windows: each test program writes its cases' results as XML.
+# Native: CTest lists each case. Windows and the package: each test program writes its cases' results as XML.
 read -r native_failed native_total < <(sed -n 's/.* \([0-9]\+\) tests\? failed out of \([0-9]\+\).*/\1 \2/p' "$native_log")
 # A test program that crashed or ran out of time wrote no results: it counts as one failed test.
 windows_total=0
 windows_failed=0
-for name in $(ctest --preset windows -N | sed -n 's/^ *Test *#[0-9]*: *//p'); do
-    xml=build/windows/$name.xml
+for xml in $(ctest --preset windows -N | sed -n 's|^ *Test *#[0-9]*: *\(.*\)|build/windows/\1.xml|p') \
+    build/package/package_tests.xml; do
+    name=$(basename "$xml" .xml)
     if [ ! -f "$xml" ]; then
         echo "test.sh: $name did not finish: no results in $xml"
         windows_total=$((windows_total + 1))

@@ -34,6 +34,10 @@ private:
     std::vector<std::string> words_;
 };
 
+// The product version that --version prints: compiled with each program rather than into the tool's library
+// (zwsettings_version.cpp), so that another version's program links the same library.
+extern const char* const ProductVersion;
+
 // A password for a new or re-encrypted database: UsageError when nobody could open the database with it.
 std::string NewDatabasePassword(const std::string& password);
 

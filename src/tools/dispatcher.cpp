@@ -19,6 +19,7 @@ const char* const DefaultDatabase = "ZELTWIN.MDB";
 
 const char* const UsageHead =
     "usage: zwsettings [--database PATH] [--password PW] [--quiet] [--log FILE] COMMAND ...\n"
+    "       zwsettings --version\n"
     "The database is ZELTWIN.MDB in the current folder unless --database names another. The password is\n"
     "--password, else the environment variable ZELT_DB_PASSWORD, else the product's own. --quiet prints\n"
     "nothing on success; --log appends one line per run to FILE. Exit codes: 0 done or nothing to change,\n"
@@ -43,7 +44,7 @@ bool IsOption(const std::string& word) {
 
 struct Global {
     std::optional<std::string> database, password, log;
-    bool quiet = false, help = false;
+    bool quiet = false, help = false, version = false;
     std::vector<std::string> words;
 };
 
@@ -60,6 +61,8 @@ Global ParseGlobal(const std::vector<std::string>& args) {
             global.quiet = true;
         } else if (arg == "--help" || arg == "-h") {
             global.help = true;
+        } else if (arg == "--version") {
+            global.version = true;
         } else {
             global.words.push_back(arg);
         }
@@ -200,6 +203,10 @@ int RunSettingsTool(const std::vector<std::string>& args, const ToolStreams& str
         global = ParseGlobal(args);
         if (global->help) {
             streams.out << Usage();
+            return toolexit::Success;
+        }
+        if (global->version) {
+            streams.out << "zwsettings " << ProductVersion << "\n";
             return toolexit::Success;
         }
         if (global->words.empty())
