@@ -57,22 +57,16 @@ problems=""
 xml_cases=""
 total=0
 failed=0
-xml_escape() { sed 's/&/\&amp;/g; s/</\&lt;/g; s/>/\&gt;/g; s/"/\&quot;/g' <<<"$1"; }
 problem() { problems+="$1"$'\n'; }
-run_case() {
+run_case() { # run_case NAME: the function NAME's problems, if any, make the case fail
     problems=""
     "$1" || problem "the case stopped early"
     total=$((total + 1))
-    if [ -z "$problems" ]; then
-        echo "[  PASSED  ] report.$1"
-        xml_cases+="    <testcase classname=\"report\" name=\"$1\"/>"$'\n'
-    else
-        failed=$((failed + 1))
-        echo "[  FAILED  ] report.$1"
-        sed 's/^/    /' <<<"${problems%$'\n'}"
-        xml_cases+="    <testcase classname=\"report\" name=\"$1\"><failure message=\"$(
-            xml_escape "${problems%$'\n'}")\"/></testcase>"$'\n'
-    fi
+    local failure=""
+    [ -z "$problems" ] || failure="<failure message=\"$(sed 's/&/\&amp;/g; s/</\&lt;/g; s/"/\&quot;/g' <<<"$problems")\"/>"
+    xml_cases+="<testcase classname=\"report\" name=\"$1\">$failure</testcase>"$'\n'
+    [ -z "$failure" ] && echo "[  PASSED  ] report.$1" || { echo "[  FAILED  ] report.$1"; printf '%s' "$problems" | sed 's/^/    /'; }
+    [ -z "$failure" ] || failed=$((failed + 1))
 }
 # The rendered rows of one table, one line each (Chromium writes each <tr> on its own line).
 rows_of() { sed -n "/<table class=\"$1\"/,/<\/table>/p" "$dom" | grep '<tr>' || true; }
@@ -124,13 +118,7 @@ for name in every_station_is_in_the_grid broken_marks_stand_where_they_belong ho
     run_case "$name"
 done
 
-{
-    echo '<?xml version="1.0" encoding="UTF-8"?>'
-    echo "<testsuites tests=\"$total\" failures=\"$failed\" name=\"report\">"
-    echo "  <testsuite name=\"report\" tests=\"$total\" failures=\"$failed\">"
-    printf '%s' "$xml_cases"
-    echo "  </testsuite>"
-    echo "</testsuites>"
-} >"$results"
+printf '<?xml version="1.0" encoding="UTF-8"?>\n<testsuites tests="%d" failures="%d" name="report">\n<testsuite name="report" tests="%d" failures="%d">\n%s</testsuite>\n</testsuites>\n' \
+    "$total" "$failed" "$total" "$failed" "$xml_cases" >"$results"
 echo "report tests: $((total - failed)) passed, $failed failed ($results)"
 [ "$failed" -eq 0 ]

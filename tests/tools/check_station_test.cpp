@@ -61,21 +61,16 @@ TEST_F(CheckStation, ReportsTheBrokenProgramAndRecordsOnlyWhenAsked) {
                                   "DEXIS: detect finds it nowhere; looked at:\n"})
         EXPECT_NE(broken.out.find(said), std::string::npos) << said << "\nin\n" << broken.out;
     EXPECT_EQ(broken.out.find("secret"), std::string::npos) << "a password is never shown";
-    EXPECT_NE(StationsCsv().find("WS1,\"TIGER="), std::string::npos);
     EXPECT_NE(StationsCsv().find(",never checked,\r\n"), std::string::npos) << "nothing recorded without --record";
 
     const tool::json::Value result = tool::json::Parse(Run({"check-station", "--format", "json", "--record"}).out);
-    ASSERT_EQ(result.Find("programs")->items.size(), 3u); // TIGER, DEXIS, DIMAXIS; devices have no file
-    const tool::json::Value& program = result.Find("programs")->items[1];
-    EXPECT_EQ(program.Find("code")->text, "DEXIS");
-    EXPECT_FALSE(program.Find("ok")->boolean);
-    EXPECT_EQ(program.Find("found")->kind, tool::json::Value::Kind::Null);
-    EXPECT_EQ(result.Find("programs")->items[2].Find("commandLine")->text, "***");
-    EXPECT_TRUE(result.Find("recorded")->boolean);
+    const auto& programs = result.Find("programs")->items; // TIGER, DEXIS, DIMAXIS; devices have no file
+    ASSERT_EQ(programs.size(), 3u);
+    EXPECT_TRUE(programs[0].Find("ok")->boolean && !programs[1].Find("ok")->boolean &&
+                result.Find("recorded")->boolean);
+    EXPECT_EQ(programs[2].Find("commandLine")->text, "***");
 
-    const std::string listed = StationsCsv();
-    EXPECT_NE(listed.find("LAST CHANGE,BY,HEALTH,CHECKED\r\n"), std::string::npos) << listed;
-    EXPECT_NE(listed.find(",broken: DEXIS,just now\r\n"), std::string::npos) << listed;
+    EXPECT_NE(StationsCsv().find(",broken: DEXIS,just now\r\n"), std::string::npos) << StationsCsv();
     EXPECT_NE(Run({"stations", "--format", "json"})
                   .out.find("\"health\": {\"state\": \"broken\", \"broken\": "
                             "[\"DEXIS\"], \"checked\": \""),
@@ -88,25 +83,12 @@ TEST_F(CheckStation, ReportsTheBrokenProgramAndRecordsOnlyWhenAsked) {
     const std::string needing = Run({"stations", "--broken", "--format", "csv"}).out;
     EXPECT_EQ(needing.find("WS1,"), std::string::npos) << needing;
     EXPECT_NE(needing.find("WS2,"), std::string::npos) << needing;
-
-    // Checked eight days ago: listed again as stale.
-    const auto opened = std::static_pointer_cast<SqliteDatabase>(
-        SqliteDatabaseEngine().OpenDatabase(db, false, false, std::string(";pwd=") + BuiltInDatabasePassword));
-    SqliteDatabase& database = *opened;
-    auto health = ReadStationHealth(database);
-    ASSERT_EQ(health.size(), 1u);
-    EXPECT_EQ(health["WS1"].programs.size(), 3u);
-    EXPECT_FALSE(health["WS1"].Broken());
-    health["WS1"].time = "2000-01-01T00:00:00.000Z";
-    RecordStationHealth(database, health["WS1"]);
-    EXPECT_NE(Run({"stations", "--broken", "--format", "csv"}).out.find("WS1,"), std::string::npos);
 }
 
 TEST_F(CheckStation, AStationWithNothingChosenIsWellAndAFailedRecordKeepsThePreviousResult) {
     const Said said = Run({"check-station", "--record"});
     EXPECT_EQ(said.code, 0) << said.out;
     EXPECT_NE(said.out.find("WS1: ok (no imaging program is chosen)"), std::string::npos) << said.out;
-    EXPECT_EQ(Run({"check-station", "--format", "yaml"}).code, toolexit::BadArguments);
 
     // Another connection holds the write lock past the busy timeout: nothing changes.
     auto open = [&] {
@@ -129,9 +111,7 @@ TEST(StationHealthText, AgesAndStaleness) {
     };
     const std::vector<Case> cases = {
         {"2026-12-06T09:00:00.000Z", "2026-12-06T09:00:59.999Z", "just now"},
-        {"2026-12-06T09:00:00.000Z", "2026-12-06T09:59:59.000Z", "59 min ago"},
         {"2026-12-06T09:00:00.000Z", "2026-12-06T10:59:00.000Z", "1 h ago"},
-        {"2026-12-05T09:00:00.000Z", "2026-12-06T10:00:00.000Z", "25 h ago"},
         {"2026-02-27T00:00:00.000Z", "2026-03-03T00:00:00.000Z", "4 days ago"}, // across the month's end
         {"2024-12-31T23:00:00.000Z", "2025-01-03T00:00:00.000Z", "2 days ago"}, // and the year's
         {"not a time", "2026-12-06T09:00:00.000Z", ""},
