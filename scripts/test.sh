@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every test, on a fresh machine: installs what is missing, builds both presets, runs the native unit
 # tests, then the Windows build's unit and end-to-end tests under Wine in Xvfb, then the installer
-# package's tests under Wine, and ends with one line that counts every test case of all three.
+# package's tests under Wine, then the HTML report in headless Chromium, and ends with one line that counts
+# every test case of all four.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,14 +21,16 @@ windows_status=0
 xvfb-run -a -s "-screen 0 1280x1024x24" scripts/windows-tests.sh || windows_status=$?
 rm -f build/package/package_tests.xml
 tests/package/package_test.sh || windows_status=1
+# The HTML report as headless Chromium renders it (the native build's tool).
+tests/report/report_test.sh || windows_status=1
 
-# Native: CTest lists each case. Windows and the package: each test program writes its cases' results as XML.
+# Native: CTest lists each case. Windows, the package and the report: each writes its cases' results as XML.
 read -r native_failed native_total < <(sed -n 's/.* \([0-9]\+\) tests\? failed out of \([0-9]\+\).*/\1 \2/p' "$native_log")
 # A test program that crashed or ran out of time wrote no results: it counts as one failed test.
 windows_total=0
 windows_failed=0
 for xml in $(ctest --preset windows -N | sed -n 's|^ *Test *#[0-9]*: *\(.*\)|build/windows/\1.xml|p') \
-    build/package/package_tests.xml; do
+    build/package/package_tests.xml build/report/report_tests.xml; do
     name=$(basename "$xml" .xml)
     if [ ! -f "$xml" ]; then
         echo "test.sh: $name did not finish: no results in $xml"

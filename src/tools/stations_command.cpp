@@ -5,7 +5,9 @@
 
 #include "choice_output.h"
 #include "history.h"
+#include "host/host_system.h"
 #include "json.h"
+#include "station_health_text.h"
 
 namespace zw::tool {
 
@@ -36,9 +38,21 @@ bool Chose(const WorkstationChoice& c, const std::string& code) {
 int Run(Invocation& run) {
     const Format format = TakeFormat(run.args);
     const bool grid = run.args.Flag("--grid");
+    const bool onlyBroken = run.args.Flag("--broken");
     run.args.Rest(0, 0);
     run.station = std::string("*"); // every station
-    const std::vector<StationValues> stations = ReadStations(run.Database());
+    std::vector<StationValues> stations = ReadStations(run.Database());
+
+    // Each station's health as check-station --record left it; --broken keeps the broken, the never
+    // checked and those not checked for a week.
+    const std::map<std::string, StationHealth> healths = ReadStationHealth(run.Database());
+    const std::string now = host::UtcTimestamp();
+    auto healthOf = [&](const std::string& station) {
+        const auto found = healths.find(station);
+        return found == healths.end() ? nullptr : &found->second;
+    };
+    if (onlyBroken)
+        std::erase_if(stations, [&](const StationValues& s) { return !NeedsLooking(healthOf(s.station), now); });
     std::vector<WorkstationChoice> choices;
     for (const StationValues& values : stations)
         choices.push_back(Decode(values));
@@ -65,7 +79,7 @@ int Run(Invocation& run) {
                                                                  ", \"user\": " + json::Quote(lastUser(name)) + "}"
                                                            : "null";
             run.Out() << (i ? ",\n " : "") << choice.substr(0, choice.size() - 1) << ", \"lastChange\": " << change
-                      << "}";
+                      << ", \"health\": " << HealthJson(healthOf(name), now) << "}";
         }
         run.Out() << "]\n";
         return toolexit::Success;
@@ -82,11 +96,14 @@ int Run(Invocation& run) {
                 rows.back().push_back(Chose(choices[i], code) ? "x" : (format == Format::Table ? "." : ""));
         }
     } else {
-        rows.push_back({"STATION", "BRIDGES", "DEVICES", "PROBE", "LAST CHANGE", "BY"});
-        for (size_t i = 0; i < stations.size(); ++i)
+        rows.push_back({"STATION", "BRIDGES", "DEVICES", "PROBE", "LAST CHANGE", "BY", "HEALTH", "CHECKED"});
+        for (size_t i = 0; i < stations.size(); ++i) {
             rows.push_back({Escaped(stations[i].station), BridgesText(choices[i]), DevicesText(choices[i]),
                             ProbeText(choices[i]), lastTime(stations[i].station),
                             Escaped(lastUser(stations[i].station))});
+            for (const std::string& cell : HealthCells(healthOf(stations[i].station), now))
+                rows.back().push_back(cell);
+        }
     }
     format == Format::Csv ? WriteCsv(run.Out(), rows) : WriteTable(run.Out(), rows);
     return toolexit::Success;
@@ -94,9 +111,11 @@ int Run(Invocation& run) {
 
 const Registration registration{
     {"stations",
-     "  stations [--format table|json|csv] [--grid]\n"
+     "  stations [--format table|json|csv] [--grid] [--broken]\n"
      "                          every workstation with a stored choice: bridges (a password as ***), devices,\n"
-     "                          probe; --grid marks each station's programs in a column per program\n",
+     "                          probe, health (check-station --record); --grid marks each station's programs\n"
+     "                          in a column per program; --broken lists only the broken, the never checked\n"
+     "                          and those not checked for a week\n",
      Run}};
 
 } // namespace

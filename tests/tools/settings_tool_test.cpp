@@ -172,11 +172,11 @@ TEST_F(ToolOnADatabase, StationsExportImportCopyAndRemove) {
     ASSERT_EQ(Run({"set", "INTERFACE", "XRAYZähne 3"}, "dexis\nC:\\Z\xe4hne\\DEXIS.EXE").code, 0);
 
     // The last change of each: a UTC time and the user (here the one running the tests).
-    const std::regex lastChange(",20[0-9][0-9]-[0-9][0-9]-[0-9][0-9]T[0-9:.]{12}Z,[^,\r]+\r");
-    EXPECT_EQ(std::regex_replace(Run({"stations", "--format", "csv"}).out, lastChange, ",TIME,USER\r"),
-              "STATION,BRIDGES,DEVICES,PROBE,LAST CHANGE,BY\r\n"
-              "WS7,\"VIPERSOFT, DIMAXIS=***\",DI_SCANX,FLORIDA PROBE=C:\\FP\\FP32.EXE,TIME,USER\r\n"
-              "Zähne 3,DEXIS=C:\\Z\xe4hne\\DEXIS.EXE,NONE,NONE,TIME,USER\r\n");
+    const std::regex lastChange(",20[0-9][0-9]-[0-9][0-9]-[0-9][0-9]T[0-9:.]{12}Z,[^,\r]+,");
+    EXPECT_EQ(std::regex_replace(Run({"stations", "--format", "csv"}).out, lastChange, ",TIME,USER,"),
+              "STATION,BRIDGES,DEVICES,PROBE,LAST CHANGE,BY,HEALTH,CHECKED\r\n"
+              "WS7,\"VIPERSOFT, DIMAXIS=***\",DI_SCANX,FLORIDA PROBE=C:\\FP\\FP32.EXE,TIME,USER,never checked,\r\n"
+              "Zähne 3,DEXIS=C:\\Z\xe4hne\\DEXIS.EXE,NONE,NONE,TIME,USER,never checked,\r\n");
     EXPECT_EQ(Run({"stations", "--grid"}).out, "STATION  DEXIS  VIPERSOFT  DIMAXIS  DI_SCANX  FLORIDA PROBE\n"
                                                "WS7      .      x          x        x         x\n"
                                                "Zähne 3  x      .          .        .         .\n");

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <sqlite3.h>
+
+#include <sstream>
+
+#include "base/runtime_error.h"
+#include "host/environment_overrides.h"
+#include "store/product_database.h"
+#include "store/sqlite_database.h"
+#include "store/station_health.h"
+#include "support/env_test_support.h"
+#include "tools/json.h"
+#include "tools/settings_tool.h"
+#include "tools/station_health_text.h"
+
+namespace zw {
+namespace {
+
+struct Said {
+    int code;
+    std::string out;
+};
+
+class CheckStation : public ::testing::Test {
+protected:
+    CheckStation() { CreateProductDatabase(db, BuiltInDatabasePassword); }
+    Said Run(std::vector<std::string> args, const std::string& input = "") const {
+        args.insert(args.begin(), {"--database", db});
+        std::ostringstream out, err;
+        const int code = RunSettingsTool(args, {[&] { return std::optional(input); }, out, err});
+        return {code, out.str() + err.str()};
+    }
+    std::string StationsCsv() const { return Run({"stations", "--format", "csv"}).out; }
+
+    envtest::TempFolder folder;
+    envtest::ScopedVariable password{"ZELT_DB_PASSWORD", std::nullopt};
+    envtest::ScopedVariable station{"ZELT_STATION", "WS1"};
+    std::string db = folder.File("ZELTWIN.MDB");
+    // A backslash before the file name, as the dialog's name checks want: in the name under POSIX, a
+    // folder under Windows.
+    std::string tiger = folder.File("t\\TIGER1.EXE"), dexis = folder.File("d\\DEXIS.EXE");
+};
+
+// A program whose file went away is reported with the dialog's message and what detect finds; nothing is
+// written until --record, which then shows in stations and replaces the station's previous result.
+TEST_F(CheckStation, ReportsTheBrokenProgramAndRecordsOnlyWhenAsked) {
+    for (const std::string& file : {tiger, dexis})
+        std::filesystem::create_directories(envtest::PathOf(file).parent_path());
+    envtest::WriteFile(tiger, "");
+    ASSERT_EQ(Run({"set", "INTERFACE", "XRAYWS1"},
+                  "TIGER\n" + tiger + "\n\rDEXIS\n" + dexis + "\n\rDIMAXIS\n secret\n\rDI_GENDEX\n\n\r")
+                  .code,
+              0);
+    ASSERT_EQ(Run({"set", "INTERFACE", "XRAYWS2"}, "VIPERSOFT\n\n\r").code, 0);
+
+    const Said broken = Run({"check-station"});
+    EXPECT_EQ(broken.code, toolexit::ChecksFailed) << broken.out;
+    for (const std::string& said :
+         std::vector<std::string>{"WS1: broken: DEXIS\n", "DEXIS: Can not find file [" + dexis + "]\n",
+                                  "DEXIS: detect finds it nowhere; looked at:\n"})
+        EXPECT_NE(broken.out.find(said), std::string::npos) << said << "\nin\n" << broken.out;
+    EXPECT_EQ(broken.out.find("secret"), std::string::npos) << "a password is never shown";
+    EXPECT_NE(StationsCsv().find(",never checked,\r\n"), std::string::npos) << "nothing recorded without --record";
+
+    const tool::json::Value result = tool::json::Parse(Run({"check-station", "--format", "json", "--record"}).out);
+    const auto& programs = result.Find("programs")->items; // TIGER, DEXIS, DIMAXIS; devices have no file
+    ASSERT_EQ(programs.size(), 3u);
+    EXPECT_TRUE(programs[0].Find("ok")->boolean && !programs[1].Find("ok")->boolean &&
+                result.Find("recorded")->boolean);
+    EXPECT_EQ(programs[2].Find("commandLine")->text, "***");
+
+    EXPECT_NE(StationsCsv().find(",broken: DEXIS,just now\r\n"), std::string::npos) << StationsCsv();
+    EXPECT_NE(Run({"stations", "--format", "json"})
+                  .out.find("\"health\": {\"state\": \"broken\", \"broken\": "
+                            "[\"DEXIS\"], \"checked\": \""),
+              std::string::npos);
+
+    // Installed again: the next record replaces the broken one; the never-checked station stays listed.
+    envtest::WriteFile(dexis, "");
+    EXPECT_EQ(Run({"check-station", "--record"}).code, 0);
+    EXPECT_NE(StationsCsv().find(",ok,just now\r\n"), std::string::npos);
+    const std::string needing = Run({"stations", "--broken", "--format", "csv"}).out;
+    EXPECT_EQ(needing.find("WS1,"), std::string::npos) << needing;
+    EXPECT_NE(needing.find("WS2,"), std::string::npos) << needing;
+}
+
+TEST_F(CheckStation, AStationWithNothingChosenIsWellAndAFailedRecordKeepsThePreviousResult) {
+    const Said said = Run({"check-station", "--record"});
+    EXPECT_EQ(said.code, 0) << said.out;
+    EXPECT_NE(said.out.find("WS1: ok (no imaging program is chosen)"), std::string::npos) << said.out;
+
+    // Another connection holds the write lock past the busy timeout: nothing changes.
+    auto open = [&] {
+        return std::static_pointer_cast<SqliteDatabase>(
+            SqliteDatabaseEngine().OpenDatabase(db, false, false, std::string(";pwd=") + BuiltInDatabasePassword));
+    };
+    const auto holder = open(), writer = open();
+    writer->SetBusyTimeout(50);
+    const StationHealth before = ReadStationHealth(*writer).at("WS1");
+    ASSERT_EQ(sqlite3_exec(holder->Connection(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), 0);
+    EXPECT_THROW(RecordStationHealth(*writer, {"WS1", "2030-01-01T00:00:00.000Z", "x", {{"DEXIS", false, "", ""}}}),
+                 RuntimeError);
+    ASSERT_EQ(sqlite3_exec(holder->Connection(), "ROLLBACK", nullptr, nullptr, nullptr), 0);
+    EXPECT_EQ(ReadStationHealth(*writer).at("WS1"), before);
+}
+
+TEST(StationHealthText, AgesAndStaleness) {
+    struct Case {
+        std::string from, to, age;
+    };
+    const std::vector<Case> cases = {
+        {"2026-12-06T09:00:00.000Z", "2026-12-06T09:00:59.999Z", "just now"},
+        {"2026-12-06T09:00:00.000Z", "2026-12-06T10:59:00.000Z", "1 h ago"},
+        {"2026-02-27T00:00:00.000Z", "2026-03-03T00:00:00.000Z", "4 days ago"}, // across the month's end
+        {"2024-12-31T23:00:00.000Z", "2025-01-03T00:00:00.000Z", "2 days ago"}, // and the year's
+        {"not a time", "2026-12-06T09:00:00.000Z", ""},
+        {"2026-02-30T00:00:00.000Z", "2026-03-03T00:00:00.000Z", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(tool::AgeText(tool::SecondsBetween(c.from, c.to)), c.age) << c.from << " " << c.to;
+
+    const StationHealth ok{"A", "2026-12-01T00:00:00.000Z", "u", {{"TIGER", true, "", ""}}};
+    StationHealth broken = ok;
+    broken.programs.push_back({"DEXIS", false, "Can not find file [x]", ""});
+    EXPECT_FALSE(tool::NeedsLooking(&ok, "2026-12-08T00:00:00.000Z"));
+    EXPECT_TRUE(tool::NeedsLooking(&ok, "2026-12-08T00:00:01.000Z"));
+    EXPECT_TRUE(tool::NeedsLooking(&broken, "2026-12-01T00:00:00.000Z"));
+    EXPECT_TRUE(tool::NeedsLooking(nullptr, "2026-12-01T00:00:00.000Z"));
+    EXPECT_EQ(tool::HealthText(&broken), "broken: DEXIS");
+}
+
+} // namespace
+} // namespace zw
