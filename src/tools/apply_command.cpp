@@ -34,8 +34,7 @@ Wanted ParseChoice(Arguments& args) {
         const InterfaceCode* entry = FindBridgeCode(code);
         if (entry == nullptr)
             throw UsageError{"unknown bridge code " + code};
-        const BridgeRowRule* rule = FindBridgeRowRule(entry->controlIndex);
-        if (equals != std::string::npos && rule->box < 0)
+        if (equals != std::string::npos && FindBridgeRow(entry->controlIndex)->text < 0)
             throw UsageError{code + " takes no command line"};
         if (wanted.rows.count(entry->controlIndex) != 0)
             throw UsageError{"the bridge of " + code + " is given more than once"};
@@ -72,7 +71,7 @@ void PrintRefused(std::ostream& out, const ChoiceCheck& check) {
 bool TakeDetected(Wanted& wanted, std::ostream& out) {
     bool allFound = true;
     for (auto& [row, text] : wanted.rows) {
-        if (text || FindBridgeRowRule(row)->box < 0)
+        if (text || FindBridgeRow(row)->text < 0)
             continue;
         const DetectedProgram found = DetectProgram(wanted.codes[row]);
         if (found.path) {

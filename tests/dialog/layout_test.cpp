@@ -1,5 +1,8 @@
 #include <cmath>
+#include <set>
 
+#include "choice/bridge_rows.h"
+#include "dialog/layout_table.h"
 #include "support/dialog_checks.h"
 
 namespace zw::test {
@@ -60,6 +63,19 @@ TEST(Layout, AsDrawn) {
               "The ZELT Imaging System eliminates the need for any additional software." +
                   std::string(16, ' ') +
                   "NOTE: Drivers and hardware must be installed on the image-acquiring computer.");
+}
+
+// The lines drawn are the bridge rows' (and None's): each row's line has the row's text box and Browse button,
+// which the drawing above confirms stand on it.
+TEST(Layout, LinesAreTheBridgeRows) {
+    std::set<int> drawn;
+    for (const BridgeRowDesign& line : BridgeRowDesigns())
+        drawn.insert(line.box);
+    for (const BridgeRow& row : BridgeRows()) {
+        EXPECT_EQ(drawn.count(row.row), 1u) << row.row;
+        EXPECT_EQ(RowControls[size_t(row.row)], (std::array<int16_t, 2>{int16_t(row.text), int16_t(row.button)}));
+    }
+    EXPECT_EQ(drawn.size(), BridgeRows().size() + 1);
 }
 
 } // namespace zw::test
