@@ -7,6 +7,7 @@
 
 #include "base/strings.h"
 #include "choice/bridge_rows.h"
+#include "choice/choice_checks.h"
 #include "choice/program_locations.h"
 #include "platform/environment_component.h"
 
@@ -41,6 +42,19 @@ public:
     // Reads a registry value as the dialog does: 32-bit view first.
     RegistryRead DialogRead() {
         return [this](const std::string& subKey, uint32_t root) { return registry_.ReadString(root, subKey, ""); };
+    }
+
+    // What the dialog puts into the blank box when the row is checked, read as it reads it; the path is the one
+    // its check looks for. The verdict comes once the file has been looked for.
+    void AddDialogProposal(const BridgeRow& row) {
+        if (!row.proposal.Proposes())
+            return;
+        Place place = Make(PlaceSource::Proposal, "", "");
+        place.value = ProposedCommandLine(row.proposal, DialogRead());
+        place.path = Trim(BoxTextForChecks(row, place.value));
+        place.code = CodeOf(row, place.path, program_.code);
+        place.proposed = true;
+        program_.places.push_back(std::move(place));
     }
 
     void AddProposals(const BridgeRow& row) {
@@ -163,6 +177,7 @@ std::vector<ProgramPlaces> ListPlaces(DetectHost& host, RegistryReader& registry
             lister.AddDentx();
             continue;
         }
+        lister.AddDialogProposal(rule);
         lister.AddProposals(rule);
         lister.AddBrowseFolders(rule);
         lister.AddInstallFolders(rule);
