@@ -21,7 +21,7 @@ struct EveryCode {
 
 EveryCode MakeEveryCode() {
     EveryCode every;
-    for (const zw::BridgeRowRule& rule : zw::BridgeRowRules()) {
+    for (const zw::BridgeRow& rule : zw::BridgeRows()) {
         if (!rule.ChecksFile()) {
             every.record += zw::MakeRecord(rule.code, rule.field == zw::RowField::Password ? "secret" : "");
             continue;

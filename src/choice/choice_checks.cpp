@@ -19,7 +19,7 @@ void AddProblem(ChoiceCheck& result, const std::string& message) {
 
 // The bridge of one checked row, or nothing when the row adds none. A file whose name is wrong still gives
 // a record when it exists; the failed check keeps the value from being stored.
-std::optional<BridgeChoice> CheckRow(const BridgeRowRule& rule, const std::string& typed, const MachineChecks& machine,
+std::optional<BridgeChoice> CheckRow(const BridgeRow& rule, const std::string& typed, const MachineChecks& machine,
                                      ChoiceCheck& result) {
     const std::string text = BoxTextForChecks(rule, typed);
     switch (rule.field) {
@@ -56,7 +56,7 @@ std::string DeviceCode(int index) {
 
 } // namespace
 
-std::string BoxTextForChecks(const BridgeRowRule& rule, const std::string& text) {
+std::string BoxTextForChecks(const BridgeRow& rule, const std::string& text) {
     return rule.upperCasesBox ? UCase(text) : text;
 }
 
@@ -65,7 +65,7 @@ ChoiceCheck CheckChoice(const std::vector<CheckedRow>& rows, const std::vector<i
     ChoiceCheck result;
     WorkstationChoice choice;
     for (const CheckedRow& row : rows) {
-        const BridgeRowRule* rule = FindBridgeRowRule(row.row);
+        const BridgeRow* rule = FindBridgeRow(row.row);
         if (rule == nullptr)
             throw RuntimeError(errors::UserDefined, "No interface code for bridge row " + std::to_string(row.row));
         if (row.row == ProImageRow && machine.proImageSetUp && !machine.proImageSetUp()) {

@@ -32,7 +32,7 @@ struct ChoiceCheck {
 
 // The box text that the checks and the record see: the text as typed, or upper-cased where the row's
 // rule says so.
-std::string BoxTextForChecks(const BridgeRowRule& rule, const std::string& text);
+std::string BoxTextForChecks(const BridgeRow& rule, const std::string& text);
 
 // Checks the rows, given in increasing row order, and builds the value with the devices (DI_CheckBox1
 // indexes). Every row is checked even after a failure, so that one pass reports every problem: a name

@@ -23,7 +23,8 @@ enum class CodeSetting { Xray, Probe };
 enum class CodeControl { Bridge, Device, Probe }; // CheckBox1, DI_CheckBox1, Prob_Option1
 enum class Field2Written { Empty, Untrimmed, Trimmed, Never };
 
-// One row of the InterfaceCode table.
+// One row of the InterfaceCode table. A bridge's index, box and way of writing field 2 are its bridge row's
+// (bridge_rows.h).
 struct InterfaceCode {
     const char* code;
     CodeSetting setting;

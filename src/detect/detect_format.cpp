@@ -24,6 +24,8 @@ const char* SourceName(PlaceSource source) {
         return "dentx-ini";
     case PlaceSource::DentxMainFile:
         return "dentx-main-file";
+    case PlaceSource::Proposal:
+        return "proposal";
     }
     return "";
 }
@@ -121,7 +123,7 @@ std::string DescribePlace(const Place& place) {
 }
 
 void WriteDetectTable(const std::vector<ProgramPlaces>& programs, std::ostream& out) {
-    out << "* found first (apply --detect takes it)   > proposed by the dialog when the row is checked\n";
+    out << "* the first place the dialog's check accepts   > the dialog's proposal and the value it is read from\n";
     for (const auto& program : programs) {
         out << "\n" << program.code << "\n";
         if (program.places.empty())
@@ -159,6 +161,7 @@ void WriteDetectJson(const std::vector<ProgramPlaces>& programs, std::ostream& o
                 << ", \"drive\": " << JsonText(DriveName(place.drive.kind))
                 << ", \"unc\": " << JsonOptional(place.drive.unc)
                 << ", \"proposed\": " << (place.proposed ? "true" : "false")
+                << ", \"accepted\": " << (place.accepted ? *place.accepted ? "true" : "false" : "null")
                 << ", \"first\": " << (place.first ? "true" : "false") << "}";
         }
         out << "]}";

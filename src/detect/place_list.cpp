@@ -1,4 +1,4 @@
-// The places come from the dialog's own tables (program_locations.h): the registry entries of its proposals,
+// The places come from the dialog's own table of bridge rows (bridge_rows.h): the registry places of its proposals,
 // each in both registry views; the folders and names of its Browse buttons; those of the folders that lie
 // under Program Files, under both Program Files folders of this machine; and, for ProImage, Dentx.ini.
 #include "place_list.h"
@@ -7,6 +7,7 @@
 
 #include "base/strings.h"
 #include "choice/bridge_rows.h"
+#include "choice/choice_checks.h"
 #include "choice/program_locations.h"
 #include "platform/environment_component.h"
 
@@ -28,23 +29,40 @@ std::string Joined(const std::string& folder, const std::string& name) {
 }
 
 // The code stored for a file of the row: the row's own, or for the XVA row the one its file name decides.
-std::string CodeOf(const BridgeRowRule& rule, const std::string& path, const std::string& rowCode) {
+std::string CodeOf(const BridgeRow& rule, const std::string& path, const std::string& rowCode) {
     const std::string code = RecordCode(rule, MatchProgramEnding(rule, UCase(path)));
     return code.empty() ? rowCode : code;
 }
 
 class PlaceLister {
 public:
-    PlaceLister(DetectHost& host, RegistryReader& registry, ProgramPlaces& program, const BridgeRowRule* rule)
+    PlaceLister(DetectHost& host, RegistryReader& registry, ProgramPlaces& program, const BridgeRow* rule)
         : host_(host), registry_(registry), program_(program), rule_(rule) {}
 
-    void AddProposals() {
-        const auto& entries = ProposalEntries(program_.row);
+    // Reads a registry value as the dialog does: 32-bit view first.
+    RegistryRead DialogRead() {
+        return [this](const std::string& subKey, uint32_t root) { return registry_.ReadString(root, subKey, ""); };
+    }
+
+    // What the dialog puts into the blank box when the row is checked, read as it reads it; the path is the one
+    // its check looks for. The verdict comes once the file has been looked for.
+    void AddDialogProposal(const BridgeRow& row) {
+        if (!row.proposal.Proposes())
+            return;
+        Place place = Make(PlaceSource::Proposal, "", "");
+        place.value = ProposedCommandLine(row.proposal, DialogRead());
+        place.path = Trim(BoxTextForChecks(row, place.value));
+        place.code = CodeOf(row, place.path, program_.code);
+        place.proposed = true;
+        program_.places.push_back(std::move(place));
+    }
+
+    void AddProposals(const BridgeRow& row) {
+        const auto& entries = row.proposal.places;
         // The dialog reads each entry 32-bit view first; the first entry that is not empty is proposed.
-        const auto [proposedEntry, proposedValue] = FirstRegistered(
-            entries, [&](const RegistryEntry& entry) { return registry_.ReadString(entry.root, entry.subKey, ""); });
+        const auto [proposedEntry, proposedValue] = FirstRegistered(entries, DialogRead());
         for (size_t i = 0; i < entries.size(); ++i) {
-            const RegistryEntry& entry = entries[i];
+            const RegistryPlace& entry = entries[i];
             bool proposedSeen = false;
             for (const RegistryView view : {RegistryView::Bits32, RegistryView::Bits64}) {
                 const auto value = registry_.ReadInView(entry.root, entry.subKey, "", view);
@@ -58,29 +76,27 @@ public:
                 Add(std::move(place), false);
             }
         }
-        const CommandLineProposal* proposal = FindProposal(program_.row);
-        if (proposal != nullptr && proposal->fixedPath != nullptr) {
-            Place place = Make(PlaceSource::DialogDefault, "the row's fixed command line", proposal->fixedPath);
-            place.value = proposal->fixedPath;
+        if (const char* fixedPath = row.proposal.fixedPath) {
+            Place place = Make(PlaceSource::DialogDefault, "the row's fixed command line", fixedPath);
+            place.value = fixedPath;
             place.proposed = true;
             Add(std::move(place), false);
         }
     }
 
-    void AddBrowseFolders(const BrowseRow& row) {
-        const std::string first = BrowseDefaultFolder(
-            row, [&](const RegistryEntry& entry) { return registry_.ReadString(entry.root, entry.subKey, ""); });
-        const std::string button = "Browse button " + std::to_string(row.command);
-        AddFolder(PlaceSource::BrowseFolder, button + (row.folderEntries.empty() ? "" : ", folder from the registry"),
-                  first, row.names);
-        if (!Trim(row.secondFolder).empty())
-            AddFolder(PlaceSource::BrowseFolder, button + ", second folder", row.secondFolder, row.names);
+    void AddBrowseFolders(const BridgeRow& row) {
+        const std::string first = BrowseDefaultFolder(row, DialogRead());
+        const std::string button = "Browse button " + std::to_string(row.button);
+        AddFolder(PlaceSource::BrowseFolder, button + (row.browse.fromProposal ? ", folder from the registry" : ""),
+                  first, row.browse.names);
+        if (!Trim(row.browse.secondFolder).empty())
+            AddFolder(PlaceSource::BrowseFolder, button + ", second folder", row.browse.secondFolder, row.browse.names);
     }
 
     // The Browse folders and the fixed command line name C:\Program Files; a 32-bit installer puts the program
     // into Program Files (x86) instead, and Program Files may be on another drive.
-    void AddInstallFolders(const BrowseRow& row) {
-        std::vector<std::string> folders{row.defaultFolder, row.secondFolder};
+    void AddInstallFolders(const BridgeRow& row) {
+        std::vector<std::string> folders{row.browse.defaultFolder, row.browse.secondFolder};
         for (const std::string& folder : folders) {
             if (UCase(Left(folder, Len(ProgramFilesPrefix))) != ProgramFilesPrefix)
                 continue;
@@ -91,7 +107,7 @@ public:
             };
             for (const auto& [name, base] : bases) {
                 if (!base.empty())
-                    AddFolder(PlaceSource::InstallFolder, name, Joined(base, below), row.names);
+                    AddFolder(PlaceSource::InstallFolder, name, Joined(base, below), row.browse.names);
             }
         }
     }
@@ -144,7 +160,7 @@ private:
     DetectHost& host_;
     RegistryReader& registry_;
     ProgramPlaces& program_;
-    const BridgeRowRule* rule_;
+    const BridgeRow* rule_;
     std::set<std::string> seen_;
 };
 
@@ -152,22 +168,19 @@ private:
 
 std::vector<ProgramPlaces> ListPlaces(DetectHost& host, RegistryReader& registry) {
     std::vector<ProgramPlaces> programs;
-    for (const BridgeRowRule& rule : BridgeRowRules()) {
-        const BrowseRow* browse = nullptr;
-        for (const BrowseRow& row : BrowseRows())
-            browse = row.row == rule.row ? &row : browse;
-        if (browse == nullptr && rule.row != ProImageRow)
+    for (const BridgeRow& rule : BridgeRows()) {
+        if (rule.button < 0 && rule.row != ProImageRow)
             continue;
-        const std::string code = rule.code != nullptr ? rule.code : rule.endings.front().code;
-        ProgramPlaces& program = programs.emplace_back(ProgramPlaces{int16_t(rule.row), code, {}});
+        ProgramPlaces& program = programs.emplace_back(ProgramPlaces{int16_t(rule.row), rule.Codes().front(), {}});
         PlaceLister lister(host, registry, program, rule.ChecksFile() ? &rule : nullptr);
-        if (browse == nullptr) {
+        if (rule.button < 0) {
             lister.AddDentx();
             continue;
         }
-        lister.AddProposals();
-        lister.AddBrowseFolders(*browse);
-        lister.AddInstallFolders(*browse);
+        lister.AddDialogProposal(rule);
+        lister.AddProposals(rule);
+        lister.AddBrowseFolders(rule);
+        lister.AddInstallFolders(rule);
     }
     return programs;
 }

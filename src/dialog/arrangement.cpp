@@ -45,10 +45,10 @@ long RoundHalfEven(double value) {
 
 void frmZWIntStp::BuildBridgeRowMap() {
     BridgeRowMap.assign(static_cast<size_t>(CheckBox1.Count()), {-1, -1});
-    for (const BridgeRowDesign& row : BridgeRows()) {
+    for (const BridgeRowDesign& row : BridgeRowDesigns()) {
         if (row.box < 0 || static_cast<size_t>(row.box) >= BridgeRowMap.size())
             SubscriptOutOfRange();
-        BridgeRowMap[static_cast<size_t>(row.box)] = {row.text, row.button};
+        BridgeRowMap[static_cast<size_t>(row.box)] = BridgeRowControls(row.box);
     }
 }
 

@@ -49,7 +49,7 @@ void frmZWIntStp::CheckBox1_Click(int16_t Index) {
     if (const CommandLineProposal* proposal = FindProposal(Index)) {
         // A fixed path is proposed whenever the box is blank, checked or not, and never taken away; a
         // proposal from the registry is made on checking and emptied again on unchecking.
-        TextBox& box = Text1(static_cast<int16_t>(proposal->box));
+        TextBox& box = Text1(static_cast<int16_t>(FindBridgeRow(Index)->text));
         if (checked || proposal->fixedPath != nullptr) {
             if (IsBlank(box.Text()))
                 box.SetText(ProposedCommandLine(*proposal, [this](const std::string& subKey, uint32_t root) {

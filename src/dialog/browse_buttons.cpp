@@ -4,16 +4,14 @@
 namespace zw {
 
 void frmZWIntStp::RunBrowseButton(int16_t Index) {
-    const RegistryEntryRead read = [this](const RegistryEntry& entry) {
-        return Environment().ReadRegistryString(entry.subKey, "", entry.root);
-    };
-    for (const auto& row : BrowseRows()) {
-        if (row.command != Index)
-            continue;
-        std::string defaultFolder = BrowseDefaultFolder(row, read);
-        BrowseForProgram(Text1(row.text), row.names, defaultFolder, row.secondFolder);
+    const BridgeRow* row = FindBrowseButton(Index);
+    if (row == nullptr)
         return;
-    }
+    std::string defaultFolder = BrowseDefaultFolder(*row, [this](const std::string& subKey, uint32_t root) {
+        return Environment().ReadRegistryString(subKey, "", root);
+    });
+    BrowseForProgram(Text1(static_cast<int16_t>(row->text)), row->browse.names, defaultFolder,
+                     row->browse.secondFolder);
 }
 
 } // namespace zw

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "base/runtime_error.h"
+#include "choice/bridge_rows.h"
 #include "frm_zw_int_stp.h"
 #include "layout_table.h"
 
@@ -130,8 +131,12 @@ void frmZWIntStp::CreateControls(const TabClientMetrics& tabMetrics) {
     ts->SetClientMetrics(&tabMetrics);
 
     Command1(1).SetCancel(true);
-    Text1(PasswordTextIndex).SetPasswordChar("*");
-    Text1(PasswordTextIndex).SetImeDisabled(true);
+    // Dimaxis' box holds a password: it shows "*" and has no input method editor.
+    for (const BridgeRow& row : BridgeRows())
+        if (row.field == RowField::Password) {
+            Text1(static_cast<int16_t>(row.text)).SetPasswordChar("*");
+            Text1(static_cast<int16_t>(row.text)).SetImeDisabled(true);
+        }
 
     for (Label* heading : {&Label1(0), &Prob_Label1(0), &Prob_Label1(2)})
         heading->SetForeColour(HeadingColour);

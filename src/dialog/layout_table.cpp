@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "choice/bridge_rows.h"
 #include "controls/control.h"
 
 namespace zw {
@@ -87,23 +88,28 @@ constexpr int16_t None = -1;
 
 // The Image F/X label stands 60 below its box's top, as in the other rows.
 const std::vector<BridgeRowDesign> Rows = {
-    {0, "None", 2055, None, None, 360, 0, 0, 0, 0, 0, 0, 0, 0},
-    {1, "Trophy", 915, 0, 2, 660, 660, 690, 720, 1, 29, 14, 31, 225},
-    {2, "Schick Technology", 1725, 8, 7, 960, 960, 990, 1020, 2, 57, 15, 58, 225},
-    {13, "SchickTechnology - Dicom", 2265, 9, 10, 1260, 1260, 1290, 1320, 3, 59, 16, 60, 225},
-    {4, "Dexis", 1035, 2, 4, 1560, 1560, 1590, 1620, 4, 39, 17, 40, 255},
-    {5, "Vipersoft", 1725, None, None, 1860, 0, 0, 0, 5, 0, 0, 0, 0},
-    {6, "SIDEXIS", 1035, 3, 5, 2160, 2160, 2190, 2220, 6, 41, 18, 42, 255},
-    {7, "Gendex Imaging", 1725, None, None, 2460, 0, 0, 0, 7, 0, 0, 0, 0},
-    {8, "ProImage", 1725, None, None, 2760, 0, 0, 0, 8, 0, 0, 0, 0},
-    {3, "TigerView", 1035, 1, 3, 3060, 3060, 3090, 3120, 9, 28, 19, 30, 255},
-    {9, "XVa3 (DMD), CliniVision,", 2145, 4, 6, 3360, 3360, 3420, 3420, 10, 43, 20, 44, 255},
-    {10, "Dimaxis", 1635, PasswordTextIndex, None, 3930, 3930, 0, 3990, 11, 21, 0, 45, 255},
-    {11, "Dicom Imaging", 1365, 6, 8, 4230, 4230, 4260, 4290, 12, 46, 22, 47, 255},
-    {12, "Image F/X", 1365, 7, 9, 4530, 4530, 4560, 4530 + 60, 13, 49, 23, 48, 255},
-    {14, "MediaDent", 2085, 10, 11, 4815, 4815, 4845, 4845, 61, 63, 62, 64, 255},
-    {15, "OrthoCAD", 2085, 11, 12, 5100, 5130, 5130, 5160, 73, 75, 76, 74, 255},
+    {0, "None", 2055, 360, 0, 0, 0, 0, 0, 0, 0, 0},
+    {1, "Trophy", 915, 660, 660, 690, 720, 1, 29, 14, 31, 225},
+    {2, "Schick Technology", 1725, 960, 960, 990, 1020, 2, 57, 15, 58, 225},
+    {13, "SchickTechnology - Dicom", 2265, 1260, 1260, 1290, 1320, 3, 59, 16, 60, 225},
+    {4, "Dexis", 1035, 1560, 1560, 1590, 1620, 4, 39, 17, 40, 255},
+    {5, "Vipersoft", 1725, 1860, 0, 0, 0, 5, 0, 0, 0, 0},
+    {6, "SIDEXIS", 1035, 2160, 2160, 2190, 2220, 6, 41, 18, 42, 255},
+    {7, "Gendex Imaging", 1725, 2460, 0, 0, 0, 7, 0, 0, 0, 0},
+    {8, "ProImage", 1725, 2760, 0, 0, 0, 8, 0, 0, 0, 0},
+    {3, "TigerView", 1035, 3060, 3060, 3090, 3120, 9, 28, 19, 30, 255},
+    {9, "XVa3 (DMD), CliniVision,", 2145, 3360, 3360, 3420, 3420, 10, 43, 20, 44, 255},
+    {10, "Dimaxis", 1635, 3930, 3930, 0, 3990, 11, 21, 0, 45, 255},
+    {11, "Dicom Imaging", 1365, 4230, 4230, 4260, 4290, 12, 46, 22, 47, 255},
+    {12, "Image F/X", 1365, 4530, 4530, 4560, 4530 + 60, 13, 49, 23, 48, 255},
+    {14, "MediaDent", 2085, 4815, 4815, 4845, 4845, 61, 63, 62, 64, 255},
+    {15, "OrthoCAD", 2085, 5100, 5130, 5130, 5160, 73, 75, 76, 74, 255},
 };
+
+bool IsPasswordLine(const BridgeRowDesign& row) {
+    const BridgeRow* bridge = FindBridgeRow(row.box);
+    return bridge != nullptr && bridge->field == RowField::Password;
+}
 
 // The Dexis and SIDEXIS rows were left enabled when the dialog was drawn; the bridge click behaviour sets
 // every row's line from its check box at run time.
@@ -121,16 +127,17 @@ void AppendBridgeList(std::vector<ControlDesign>& out) {
     for (const BridgeRowDesign& row : Rows) {
         boxes.push_back({T::CheckBox, "CheckBox1", row.box, C::BridgeFrame, row.caption, BoxLeft, row.boxTop,
                          row.boxWidth, BoxHeight, row.boxTab});
-        if (row.text == None)
+        const auto [text, button] = BridgeRowControls(row.box);
+        if (text == None)
             continue;
         const bool enabled = LineEnabledAtDesign(row);
-        texts.push_back({T::TextBox, "Text1", row.text, C::BridgeFrame, "", TextLeft, row.textTop, TextWidth,
-                         TextHeight, row.textTab, true, enabled});
-        const char* labelCaption = row.text == PasswordTextIndex ? "Password : " : "Cmd Line : ";
-        labels.push_back({T::Label, "Label1", row.text + 1, C::BridgeFrame, labelCaption, LabelLeft, row.labelTop,
+        texts.push_back({T::TextBox, "Text1", text, C::BridgeFrame, "", TextLeft, row.textTop, TextWidth, TextHeight,
+                         row.textTab, true, enabled});
+        const char* labelCaption = IsPasswordLine(row) ? "Password : " : "Cmd Line : ";
+        labels.push_back({T::Label, "Label1", text + 1, C::BridgeFrame, labelCaption, LabelLeft, row.labelTop,
                           LabelWidth, row.labelHeight, row.labelTab});
-        if (row.button != None)
-            buttons.push_back({T::CommandButton, "Command1", row.button, C::BridgeFrame, "&Browse", ButtonLeft,
+        if (button != None)
+            buttons.push_back({T::CommandButton, "Command1", button, C::BridgeFrame, "&Browse", ButtonLeft,
                                row.buttonTop, ButtonWidth, ButtonHeight, row.buttonTab, true, enabled});
     }
     for (auto* list : {&boxes, &texts, &buttons, &labels})
@@ -146,8 +153,15 @@ void AppendBridgeList(std::vector<ControlDesign>& out) {
 
 } // namespace
 
-const std::vector<BridgeRowDesign>& BridgeRows() {
+const std::vector<BridgeRowDesign>& BridgeRowDesigns() {
     return Rows;
+}
+
+std::array<int16_t, 2> BridgeRowControls(int16_t box) {
+    const BridgeRow* row = FindBridgeRow(box);
+    if (row == nullptr)
+        return {None, None};
+    return {static_cast<int16_t>(row->text), static_cast<int16_t>(row->button)};
 }
 
 std::vector<ControlDesign> DesignedControls() {

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -23,27 +24,26 @@ struct ControlDesign {
     bool enabled = true;
 };
 
-// One line of the bridge list. A row without a command line has no text box, label or button (-1);
-// the Dimaxis row has a password box and no button. The label of Text1(t) is always Label1(t + 1).
+// Where one line of the bridge list stands. Which text box and Browse button a line has comes from the bridge
+// rows (choice/bridge_rows.h): a row without a command line has no text box, label or button; the Dimaxis row
+// has a password box and no button. The label of Text1(t) is always Label1(t + 1).
 struct BridgeRowDesign {
-    int16_t box;
+    int16_t box; // CheckBox1 index
     const char* caption;
     float boxWidth;
-    int16_t text;
-    int16_t button;
     float boxTop, textTop, buttonTop, labelTop;
     int boxTab, textTab, buttonTab, labelTab;
     float labelHeight;
 };
 
-// The bridge rows from top to bottom.
-const std::vector<BridgeRowDesign>& BridgeRows();
+// The bridge list's lines from top to bottom, None first.
+const std::vector<BridgeRowDesign>& BridgeRowDesigns();
+
+// The Text1 and Command1 indexes of a CheckBox1 line, -1 where it has none: the bridge row's.
+std::array<int16_t, 2> BridgeRowControls(int16_t box);
 
 // Every control of the dialog in creation order: containers before their children, each container's
 // children in the order the form lists them, array elements by increasing index.
 std::vector<ControlDesign> DesignedControls();
-
-// The Text1 index of Dimaxis' password box, which shows "*" and has no input method editor.
-constexpr int16_t PasswordTextIndex = 5;
 
 } // namespace zw

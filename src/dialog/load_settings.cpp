@@ -1,6 +1,7 @@
 // Turns the workstation's stored X-ray and probe settings into the states of the dialog's controls. Every
 // value is set through the controls, so each check runs the same click behaviour as a user's click.
 #include "base/strings.h"
+#include "choice/bridge_rows.h"
 #include "choice/workstation_choice.h"
 #include "frm_zw_int_stp.h"
 
@@ -12,7 +13,8 @@ namespace {
 // text is set lets the stored text replace that default, even a stored empty text. Every other row gets
 // its text first, so a default is proposed only where the stored text is empty.
 bool ChecksBeforeText(const InterfaceCode& entry) {
-    return entry.control == CodeControl::Bridge && (entry.controlIndex == 2 || entry.controlIndex == 13);
+    const BridgeRow* row = entry.control == CodeControl::Bridge ? FindBridgeRow(entry.controlIndex) : nullptr;
+    return row != nullptr && row->checkedBeforeText;
 }
 
 } // namespace

@@ -19,16 +19,16 @@ bool frmZWIntStp::ValidateAndSave() {
         return false;
 
     // The box is corrected where the user can see it, checked or not.
-    for (const BridgeRowRule& rule : BridgeRowRules())
-        if (rule.upperCasesBox)
-            Text1(rule.box).SetText(BoxTextForChecks(rule, Text1(rule.box).Text()));
+    for (const BridgeRow& row : BridgeRows())
+        if (row.upperCasesBox)
+            Text1(row.text).SetText(BoxTextForChecks(row, Text1(row.text).Text()));
 
     std::vector<CheckedRow> rows;
     for (int i = 1; i <= CheckBox1.Count() - 1; ++i) {
         if (CheckBox1(i).Value() != 1)
             continue;
-        const BridgeRowRule* rule = FindBridgeRowRule(i);
-        rows.push_back({i, rule != nullptr && rule->box >= 0 ? Text1(rule->box).Text() : ""});
+        const BridgeRow* row = FindBridgeRow(i);
+        rows.push_back({i, row != nullptr && row->text >= 0 ? Text1(row->text).Text() : ""});
     }
     std::vector<int> devices;
     for (int index : DeviceWriteOrder)

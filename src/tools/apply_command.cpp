@@ -34,8 +34,7 @@ Wanted ParseChoice(Arguments& args) {
         const InterfaceCode* entry = FindBridgeCode(code);
         if (entry == nullptr)
             throw UsageError{"unknown bridge code " + code};
-        const BridgeRowRule* rule = FindBridgeRowRule(entry->controlIndex);
-        if (equals != std::string::npos && rule->box < 0)
+        if (equals != std::string::npos && FindBridgeRow(entry->controlIndex)->text < 0)
             throw UsageError{code + " takes no command line"};
         if (wanted.rows.count(entry->controlIndex) != 0)
             throw UsageError{"the bridge of " + code + " is given more than once"};
@@ -67,20 +66,25 @@ void PrintRefused(std::ostream& out, const ChoiceCheck& check) {
     out << "\n";
 }
 
-// The command line of each row given without one, from where the program is found on this machine; false
-// (with the places looked at) when a program is found nowhere.
+// The command line of each program row given without one: the dialog's proposal when its check accepts it,
+// else the first place detect finds that the check accepts; false (with the places looked at) when there is
+// none. Such a row is then checked with the dialog's proposal, whose refusal is the dialog's message.
 bool TakeDetected(Wanted& wanted, std::ostream& out) {
     bool allFound = true;
     for (auto& [row, text] : wanted.rows) {
-        if (text || FindBridgeRowRule(row)->box < 0)
+        if (text || !FindBridgeRow(row)->ChecksFile())
             continue;
-        const DetectedProgram found = DetectProgram(wanted.codes[row]);
+        const std::string& code = wanted.codes[row];
+        const DetectedProgram found = DetectProgram(code);
         if (found.path) {
+            if (found.refusedProposal)
+                out << code << ": the dialog would propose " << *found.refusedProposal
+                    << ", which its check refuses; detect found " << *found.path << "\n";
             text = *found.path;
             continue;
         }
         allFound = false;
-        out << wanted.codes[row] << ": not found on this workstation; looked at:\n";
+        out << code << ": not found on this workstation; looked at:\n";
         for (const std::string& place : found.tried)
             out << "  " << place << "\n";
     }
@@ -99,10 +103,7 @@ int Run(Invocation& run) {
     const bool here = name == ThisStation();
     if (detect && !here)
         throw UsageError{"--detect looks for the programs on this workstation only, not on " + name};
-    if (detect && !TakeDetected(wanted, run.Out())) {
-        run.result = "not-found";
-        return toolexit::ChecksFailed;
-    }
+    const bool allFound = !detect || TakeDetected(wanted, run.Out());
 
     // The rows as the dialog would hold them: a row given without a text gets the text the dialog proposes
     // on checking it; another workstation's registry cannot be read from here, a fixed path can be proposed.
@@ -117,9 +118,10 @@ int Run(Invocation& run) {
     if (!here)
         run.Out() << name << ": not this workstation (" << ThisStation()
                   << "): the program files were not checked there, only their names\n";
-    if (!check.passed) {
+    // A program that --detect found nowhere is never stored, even should its proposal pass the check now.
+    if (!check.passed || !allFound) {
         PrintRefused(run.Out(), check);
-        run.result = "checks-failed";
+        run.result = allFound ? "checks-failed" : "not-found";
         return toolexit::ChecksFailed;
     }
 
@@ -137,7 +139,8 @@ const Registration registration{
      "  apply [--station S] (--none | --bridge CODE[=COMMAND_LINE] ... [--device CODE] ...) [--detect]\n"
      "        [--dry-run]       store the choice the dialog would store with these rows checked and these texts\n"
      "                          typed: the same proposals, checks and messages (another station: names only);\n"
-     "                          --detect takes a bridge's command line from where detect finds it first\n",
+     "                          --detect takes a bridge's command line from where detect finds one\n"
+     "                          that the dialog's check accepts\n",
      Run}};
 
 } // namespace

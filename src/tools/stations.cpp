@@ -146,7 +146,7 @@ std::string Escaped(const std::string& value, bool backslashes) {
 
 bool IsPassword(const BridgeChoice& bridge) {
     const InterfaceCode* entry = FindBridgeCode(bridge.code);
-    const BridgeRowRule* rule = entry != nullptr ? FindBridgeRowRule(entry->controlIndex) : nullptr;
+    const BridgeRow* rule = entry != nullptr ? FindBridgeRow(entry->controlIndex) : nullptr;
     return rule != nullptr && rule->field == RowField::Password;
 }
 

@@ -58,7 +58,7 @@ TEST(WorkstationChoice, RecordsComeToWhatTheLoadShows) {
 // The checks report in the dialog's words, row by row, and store what the dialog stores.
 TEST(ChoiceChecks, GiveTheDialogsMessagesAndValue) {
     std::vector<CheckedRow> everyFileRow;
-    for (const BridgeRowRule& rule : BridgeRowRules())
+    for (const BridgeRow& rule : BridgeRows())
         if (rule.ChecksFile())
             everyFileRow.push_back({rule.row, ""});
     const ChoiceCheck failed = CheckChoice(everyFileRow, {}, {[](const std::string&) { return false; }, {}});

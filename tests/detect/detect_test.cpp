@@ -1,5 +1,6 @@
-// Where each program is looked for, in the dialog's order and registry views, which place is marked, and
-// that a drive that does not answer costs the search no more than its time budget.
+// Where each program is looked for, in the dialog's order and registry views, what the dialog proposes and
+// whether its check accepts that, which place is marked, and that a drive that does not answer costs the
+// search no more than its time budget.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -36,7 +37,7 @@ const ProgramPlaces& ProgramOf(const std::vector<ProgramPlaces>& programs, const
     throw std::runtime_error("no program " + code);
 }
 
-// Each place as "marks state path <- source", the marks '*' (found first) and '>' (proposed).
+// Each place as "marks state path <- source", the marks '*' (first accepted) and '>' (proposed).
 Strings Lines(const ProgramPlaces& program) {
     Strings lines;
     for (const auto& place : program.places) {
@@ -49,7 +50,7 @@ Strings Lines(const ProgramPlaces& program) {
 }
 
 // The dialog reads an entry's 32-bit view first and takes it even when empty; the first entry with a value is
-// proposed, whether or not its file exists. The mark of the first place found follows the dialog's order.
+// proposed, whether or not its file exists. The mark of the first place accepted follows the dialog's order.
 TEST(Detect, SchickPlacesInTheDialogsOrderWithBothViews) {
     Search s;
     s.AppPath("NCDR.EXE", "", B32);
@@ -59,7 +60,8 @@ TEST(Detect, SchickPlacesInTheDialogsOrderWithBothViews) {
     s.host->AddFile("D:\\Old\\NCDR.EXE");
     const std::string key = "  <- registry: HKLM\\" + AppPaths;
     EXPECT_EQ(Lines(ProgramOf(s.Run(), "SCHICK")),
-              (Strings{" 3 (nothing named)" + key + "NCDR.EXE, 32-bit view",
+              (Strings{"> 0 D:\\Old\\CDR.EXE  <- proposal: accepted by the dialog's check",
+                       " 3 (nothing named)" + key + "NCDR.EXE, 32-bit view",
                        " 1 C:\\New\\NCDR.EXE" + key + "NCDR.EXE, 64-bit view",
                        " 3 (nothing named)" + key + "CDR.EXE, 32-bit view",
                        "*> 0 D:\\Old\\CDR.EXE" + key + "CDR.EXE, 64-bit view",
@@ -69,6 +71,24 @@ TEST(Detect, SchickPlacesInTheDialogsOrderWithBothViews) {
     Search none;
     EXPECT_EQ(Lines(ProgramOf(none.Run(), "SCHICK")).back(),
               " 1 C:\\CDR.EXE  <- browse: Browse button 7, folder from the registry");
+
+    // What the dialog's check refuses is never taken: a registration in quotes is proposed as it is, and the
+    // file it names is taken instead; an existing file of another name is not taken at all.
+    Search odd;
+    odd.AppPath("NCDR.EXE", "\"C:\\CDR\\NCDR.EXE\"", B32);
+    odd.AppPath("CDRDicom.EXE", "C:\\CDR\\CDRDICOM32.EXE", B32);
+    odd.host->AddFile("C:\\CDR\\NCDR.EXE");
+    odd.host->AddFile("C:\\CDR\\CDRDICOM32.EXE");
+    const auto programs = odd.Run();
+    EXPECT_EQ(Lines(ProgramOf(programs, "SCHICK"))[0],
+              "> 1 \"C:\\CDR\\NCDR.EXE\"  <- proposal: refused by the dialog's check: Please select [NCDR.EXE] or "
+              "[CDR.EXE] as file name for Schick 2.6 Software; Can not find file [\"C:\\CDR\\NCDR.EXE\"]");
+    const DetectedProgram schick = FindDetected(programs, "SCHICK");
+    EXPECT_EQ(schick.path, "C:\\CDR\\NCDR.EXE");
+    EXPECT_EQ(schick.refusedProposal, "\"C:\\CDR\\NCDR.EXE\"");
+    const ProgramPlaces& dicom = ProgramOf(programs, "SCHICK-DICOM");
+    EXPECT_TRUE(dicom.places[1].presence == Presence::Exists && !*dicom.places[1].accepted && !dicom.places[1].first);
+    EXPECT_FALSE(FindDetected(programs, "SCHICK-DICOM").path);
 }
 
 // Fixed Browse folders, and those under C:\Program Files again under both Program Files folders of the
@@ -94,16 +114,20 @@ TEST(Detect, InstallFoldersAndCodesByFileName) {
     // OrthoCAD proposes its fixed path, which is also where its Browse button looks.
     EXPECT_EQ(
         Lines(ProgramOf(programs, "ORTHOCAD")),
-        (Strings{"> 1 C:\\Program Files\\Cadent\\OrthoCAD\\OrthoCAD.exe  <- default: the row's fixed command line",
-                 " 1 E:\\Apps\\Cadent\\OrthoCAD\\OrthoCAD.EXE  <- install-folder: Program Files",
-                 " 1 C:\\Program Files (x86)\\Cadent\\OrthoCAD\\OrthoCAD.EXE  <- install-folder: Program Files "
-                 "(x86)"}));
+        (Strings{
+            "> 1 C:\\Program Files\\Cadent\\OrthoCAD\\OrthoCAD.exe  <- proposal: refused by the dialog's check: Can "
+            "not find file [C:\\Program Files\\Cadent\\OrthoCAD\\OrthoCAD.exe]",
+            "> 1 C:\\Program Files\\Cadent\\OrthoCAD\\OrthoCAD.exe  <- default: the row's fixed command line",
+            " 1 E:\\Apps\\Cadent\\OrthoCAD\\OrthoCAD.EXE  <- install-folder: Program Files",
+            " 1 C:\\Program Files (x86)\\Cadent\\OrthoCAD\\OrthoCAD.EXE  <- install-folder: Program Files "
+            "(x86)"}));
     // Trophy's Browse button has no folder: there is nowhere to look.
     EXPECT_TRUE(ProgramOf(programs, "TROPHY").places.empty());
     EXPECT_FALSE(FindDetected(programs, "DI_GENDEX").path);
 }
 
-// The server registration and Dentx.ini's main file are command lines: the file is what is looked for.
+// The server registration and Dentx.ini's main file are command lines: the file is what is looked for. The
+// dialog proposes the registration whole, which its check refuses; the file it names is what is taken.
 TEST(Detect, CommandLinesAndProImage) {
     const std::pair<std::string, std::string> files[] = {
         {"\"C:\\M D\\MEDIADENT.EXE\" /automation", "C:\\M D\\MEDIADENT.EXE"},
@@ -121,9 +145,14 @@ TEST(Detect, CommandLinesAndProImage) {
     s.host->profile.ini["C:\\WINDOWS\\Dentx.ini"][{"imagemgt", "MainFile"}] = "\"F:\\PI\\Main.exe\" -x";
     s.host->AddFile("F:\\PI\\Main.exe");
     const auto programs = s.Run();
-    EXPECT_EQ(Lines(ProgramOf(programs, "MEDIADENT"))[1],
+    EXPECT_EQ(Lines(ProgramOf(programs, "MEDIADENT"))[2],
               "*> 0 C:\\M D\\MEDIADENT.EXE  <- registry: HKCR\\" + MediaDentKey + ", 64-bit view");
-    EXPECT_EQ(ProgramOf(programs, "MEDIADENT").places[1].value, files[0].first);
+    const Place& proposal = ProgramOf(programs, "MEDIADENT").places[0];
+    EXPECT_EQ(proposal.value, files[0].first);
+    EXPECT_EQ(proposal.where, "refused by the dialog's check: Please select [MEDIADENT.EXE] as file name for MEDIADENT "
+                              "Imaging Software; Can not find file [" +
+                                  files[0].first + "]");
+    EXPECT_EQ(FindDetected(programs, "MEDIADENT").path, files[0].second);
     EXPECT_EQ(Lines(ProgramOf(programs, "PROIMAGE")),
               (Strings{" 0 C:\\WINDOWS\\Dentx.ini  <- dentx-ini: Windows folder",
                        "*> 0 F:\\PI\\Main.exe  <- dentx-main-file: Dentx.ini [imagemgt] MainFile"}));
@@ -148,7 +177,7 @@ TEST(Detect, MappedAndUnreachableDrives) {
     const auto programs = s.Run();
     EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(2));
 
-    const Place& mapped = ProgramOf(programs, "SCHICK").places[0];
+    const Place& mapped = ProgramOf(programs, "SCHICK").places[1];
     EXPECT_TRUE(mapped.first);
     EXPECT_EQ(mapped.drive.kind, DriveKind::Mapped);
     EXPECT_EQ(mapped.drive.unc, "\\\\srv\\xray");

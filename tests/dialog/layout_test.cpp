@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "dialog/layout_table.h"
 #include "support/dialog_checks.h"
 
 namespace zw::test {
@@ -15,6 +16,8 @@ TEST(Layout, AsDrawn) {
         const CheckBox& row = f.CheckBox1(box);
         EXPECT_TRUE(row.Top() > previousTop && row.Container() == &f.Picture1(0)) << box;
         previousTop = row.Top();
+        // The line's text box and button, from the bridge rows, are the ones that stand on it.
+        EXPECT_EQ(BridgeRowControls(int16_t(box)), RowControls[box]);
         const auto [text, button] = RowControls[box];
         std::string line = row.Caption();
         std::vector<const Control*> own;
