@@ -5,6 +5,7 @@
 
 #include "choice/interface_codes.h"
 #include "choice_output.h"
+#include "command.h"
 #include "detect/run_detect.h"
 #include "this_machine.h"
 
@@ -18,10 +19,7 @@ struct Wanted {
     std::vector<int> devices;                       // DI_CheckBox1 indexes
 };
 
-Wanted ParseChoice(Arguments& args) {
-    const bool none = args.Flag("--none");
-    const auto bridges = args.Values("--bridge");
-    const auto devices = args.Values("--device");
+Wanted ParseChoice(bool none, const std::vector<std::string>& bridges, const std::vector<std::string>& devices) {
     if (none && (!bridges.empty() || !devices.empty()))
         throw UsageError{"--none chooses no bridge and no device; it cannot go with --bridge or --device"};
     if (!none && bridges.empty() && devices.empty())
@@ -91,8 +89,11 @@ int Run(Invocation& run) {
     const auto station = run.args.Value("--station");
     const bool dryRun = run.args.Flag("--dry-run");
     const bool detect = run.args.Flag("--detect");
-    Wanted wanted = ParseChoice(run.args);
+    const bool none = run.args.Flag("--none");
+    const auto bridges = run.args.Values("--bridge");
+    const auto devices = run.args.Values("--device");
     run.args.Rest(0, 0);
+    Wanted wanted = ParseChoice(none, bridges, devices);
     const std::string name = station.value_or(ThisStation());
     CheckStationName(name);
     run.station = name;

@@ -2,8 +2,10 @@
 #include <ostream>
 
 #include "choice_output.h"
+#include "command.h"
 #include "history.h"
-#include "json.h"
+#include "output_format.h"
+#include "secrets.h"
 
 namespace zw::tool {
 
@@ -38,21 +40,30 @@ std::string Joined(const std::vector<std::string>& lines, const char* separator)
     return text;
 }
 
-std::string RowJson(const HistoryRow& row, const ChoiceChange& change) {
-    std::string text = "{\"time\": " + json::Quote(row.time) + ", \"station\": " + json::Quote(change.station) +
-                       ", \"value\": " + json::Quote(change.what) + ", \"user\": " + json::Quote(row.user) +
-                       ", \"workstation\": " + json::Quote(row.workstation) +
-                       ", \"writer\": " + json::Quote(row.writer) + ", \"section\": " + json::Quote(row.section) +
-                       ", \"key\": " + json::Quote(row.key) + ", \"changes\": [";
-    for (size_t i = 0; i < change.lines.size(); ++i)
-        text += (i ? ", " : "") + json::Quote(change.lines[i]);
-    return text + "], " + RawJsonMember("old", row.oldValue) + ", " + RawJsonMember("new", row.newValue) + "}";
+// A row with its raw values; a password in them hidden unless asked for.
+Json RowJson(const HistoryRow& row, const ChoiceChange& change, bool showPasswords) {
+    Json object = {{"time", row.time},
+                   {"station", change.station},
+                   {"value", change.what},
+                   {"user", row.user},
+                   {"workstation", row.workstation},
+                   {"writer", row.writer},
+                   {"section", row.section},
+                   {"key", row.key},
+                   {"changes", change.lines}};
+    const auto raw = [&](const std::optional<std::string>& value) {
+        return showPasswords ? value : HiddenValue(row.section, row.key, value);
+    };
+    AddRawValue(object, "old", raw(row.oldValue));
+    AddRawValue(object, "new", raw(row.newValue));
+    return object;
 }
 
 int Run(Invocation& run) {
     const Format format = TakeFormat(run.args);
     const std::optional<std::string> station = run.args.Value("--station");
     const std::optional<std::string> since = run.args.Value("--since");
+    const bool showPasswords = TakeShowPasswords(run.args);
     run.args.Rest(0, 0);
     if (station)
         CheckStationName(*station);
@@ -70,25 +81,26 @@ int Run(Invocation& run) {
     }
 
     if (format == Format::Json) {
-        run.Out() << "[";
-        for (size_t i = 0; i < rows.size(); ++i)
-            run.Out() << (i ? ",\n " : "") << RowJson(rows[i].first, rows[i].second);
-        run.Out() << "]\n";
+        Json list = Json::array();
+        for (const auto& [row, change] : rows)
+            list.push_back(RowJson(row, change, showPasswords));
+        run.Out() << JsonText(list, 1) << "\n";
         return toolexit::Success;
     }
-    std::vector<std::vector<std::string>> cells{
-        {"time", "station", "value", "user", "workstation", "writer", "change"}};
+    Rows cells{{"time", "station", "value", "user", "workstation", "writer", "change"}};
     for (const auto& [row, change] : rows)
         cells.push_back({row.time, Escaped(change.station), change.what, Escaped(row.user), Escaped(row.workstation),
                          row.writer, Joined(change.lines, format == Format::Csv ? "\n" : "; ")});
-    format == Format::Csv ? WriteCsv(run.Out(), cells) : WriteTable(run.Out(), cells);
+    WriteRows(run.Out(), format, cells);
     return toolexit::Success;
 }
 
 const Registration registration{{"history",
-                                 "  history [--station S] [--since DATE] [--format table|json|csv]\n"
+                                 "  history [--station S] [--since DATE] [--format table|json|csv] [--show-passwords]\n"
                                  "                          every recorded change, newest first: when, which "
-                                 "workstation, who, what\n",
+                                 "workstation, who, what;\n"
+                                 "                          --show-passwords writes a Dimaxis password of the raw "
+                                 "values in clear\n",
                                  Run}};
 
 } // namespace
