@@ -100,7 +100,7 @@ int Run(Invocation& run) {
     const bool here = name == ThisStation();
     if (detect && !here)
         throw UsageError{"--detect looks for the programs on this workstation only, not on " + name};
-    if (detect && !TakeDetected(wanted, run.Out())) {
+    if (detect && !TakeDetected(wanted, run.streams.err)) {
         run.result = "not-found";
         return toolexit::ChecksFailed;
     }
@@ -119,7 +119,7 @@ int Run(Invocation& run) {
         run.Out() << name << ": not this workstation (" << ThisStation()
                   << "): the program files were not checked there, only their names\n";
     if (!check.passed) {
-        PrintRefused(run.Out(), check);
+        PrintRefused(run.streams.err, check);
         run.result = "checks-failed";
         return toolexit::ChecksFailed;
     }

@@ -20,6 +20,7 @@ const char* const DefaultDatabase = "ZELTWIN.MDB";
 const char* const UsageLine =
     "usage: zwsettings [--database PATH] [--password PW] [--quiet] [--log FILE] COMMAND ...\n";
 const char* const UsageHead =
+    "       zwsettings COMMAND --help\n"
     "       zwsettings --version\n"
     "The database is ZELTWIN.MDB in the current folder unless --database names another. The password is\n"
     "--password, else the environment variable ZELT_DB_PASSWORD, else the product's own. --quiet prints\n"

@@ -51,7 +51,8 @@ int Run(Invocation& run) {
 const Registration registration{
     {"export",
      "  export [--station S ...] [--output FILE]\n"
-     "                          the choices as JSON (every station by default), raw values byte exact\n",
+     "                          the choices as JSON (every station by default), raw values byte exact,\n"
+     "                          Dimaxis passwords included: the one output that holds them\n",
      Run}};
 
 } // namespace

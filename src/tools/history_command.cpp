@@ -1,4 +1,5 @@
 // history [--station S] [--since DATE]: who changed which workstation's choice, when, from what to what.
+#include <chrono>
 #include <ostream>
 
 #include "choice_output.h"
@@ -28,7 +29,15 @@ std::string SinceTime(const std::string& text) {
                                             (text.size() == 16 || (text.size() == 17 && text[16] == 'Z') ||
                                              (text.size() >= 19 && text[16] == ':' && Digits(text, 17, 2) &&
                                               (text.size() == 19 || (text.size() == 20 && text[19] == 'Z')))));
-    if (!date || !time)
+    // A date and time that exist: 2026-13-45 or 24:00 is a mistake, not a time after every other.
+    const auto number = [&](size_t from, size_t count) { return std::stoi(text.substr(from, count)); };
+    const bool exists =
+        date && time &&
+        std::chrono::year_month_day(std::chrono::year(number(0, 4)), std::chrono::month(number(5, 2)),
+                                    std::chrono::day(number(8, 2)))
+            .ok() &&
+        (text.size() == 10 || (number(11, 2) < 24 && number(14, 2) < 60 && (text.size() < 19 || number(17, 2) < 60)));
+    if (!exists)
         throw UsageError{"--since takes a date such as 2026-12-06 or a UTC time such as 2026-12-06T14:30"};
     return text.back() == 'Z' ? text.substr(0, text.size() - 1) : text;
 }

@@ -175,15 +175,17 @@ int Run(Invocation& run) {
 
     SqliteDatabase& database = run.Database();
     std::vector<SettingChange> changes;
+    size_t changed = 0; // the stations whose values the import changes: what the count at the end says
     for (const StationValues& station : stations) {
         const auto more = ChangesTo(ReadStation(database, station.station), station, run.Out());
         if (more.empty())
             run.Out() << station.station << ": unchanged\n";
+        changed += more.empty() ? 0 : 1;
         changes.insert(changes.end(), more.begin(), more.end());
     }
     const int code = WriteChanges(run, changes, dryRun, "zwsettings import");
     if (!changes.empty() && !dryRun)
-        run.Out() << stations.size() << " station(s) imported\n";
+        run.Out() << changed << " station(s) imported\n";
     return code;
 }
 

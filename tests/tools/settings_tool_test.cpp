@@ -341,6 +341,44 @@ TEST_F(ToolOnADatabase, NoCommandWritesAPasswordUnlessAsked) {
         EXPECT_TRUE(covered.count(command.name)) << command.name << " is not run here";
 }
 
+// Results on standard output, refusals on standard error; an impossible time is refused; the count of an import
+// is the stations it changed.
+TEST_F(ToolOnADatabase, RefusalsGoToStandardErrorAndCountsAndTimesMeanWhatTheySay) {
+    ASSERT_EQ(Run({"set", "INTERFACE", "XRAYWS1"}, "NONE\n\n\r").code, 0);
+    const struct {
+        std::vector<std::string> args;
+        std::string input;
+        int code;
+        std::string out, err; // found in standard output, in standard error ("" for nothing there)
+    } cases[] = {
+        {{"apply", "--bridge", "ORTHOCAD"}, "", 1, "", "Can not find file [C:\\Program Files\\Cadent"},
+        {{"apply", "--bridge", "DEXIS", "--detect"}, "", 1, "", "DEXIS: not found on this workstation"},
+        {{"history", "--since", "2026-13-45"}, "", 2, "", "--since takes a date"},
+        {{"history", "--since", "2026-02-29"}, "", 2, "", "--since takes a date"},
+        {{"history", "--since", "2026-12-06T24:00"}, "", 2, "", "--since takes a date"},
+        {{"history", "--since", "2026-12-06T23:59:60Z"}, "", 2, "", "--since takes a date"},
+        {{"history", "--since", "2028-02-29T23:59:59Z"}, "", 0, "time", ""},
+        {{"import", "-"},
+         "{\"format\": 1, \"stations\": [{\"station\": \"WS1\", \"xray\": \"NONE\\n\\n\\r\", \"probe\": null},"
+         " {\"station\": \"WS2\", \"xray\": \"NONE\\n\\n\\r\", \"probe\": null},"
+         " {\"station\": \"WS3\", \"xray\": null, \"probe\": \"NONE\\n\"}]}",
+         0,
+         "WS1: unchanged\nWS2: xray (nothing) -> \"NONE\\n\\n\\r\"\nWS3: probe (nothing) -> \"NONE\\n\"\n"
+         "2 station(s) imported\n",
+         ""},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = Run(c.args, c.input);
+        EXPECT_EQ(run.code, c.code) << c.args[0] << run.out << run.err;
+        for (const auto& [stream, expected] : {std::pair(run.out, c.out), std::pair(run.err, c.err)}) {
+            if (expected.empty())
+                EXPECT_EQ(stream, "") << c.args.back();
+            else
+                EXPECT_NE(stream.find(expected), std::string::npos) << c.args.back() << ": " << stream;
+        }
+    }
+}
+
 TEST_F(ToolOnADatabase, ApplyDetectTakesOnlyWhatIsFoundOnThisWorkstation) {
     const ToolRun none = Run({"apply", "--bridge", "DEXIS", "--detect"});
     EXPECT_EQ(none.code, 1);
