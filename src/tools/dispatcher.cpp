@@ -24,7 +24,8 @@ const char* const UsageHead =
     "       zwsettings --version\n"
     "The database is ZELTWIN.MDB in the current folder unless --database names another. The password is\n"
     "--password, else the environment variable ZELT_DB_PASSWORD, else the product's own. --quiet prints\n"
-    "nothing on success; --log appends one line per run to FILE. Exit codes: 0 done or nothing to change,\n"
+    "no results (problems go to standard error); --log appends one line per run to FILE. Exit codes: 0 done or nothing "
+    "to change,\n"
     "1 checks failed, 2 bad arguments or bad file, 3 the database could not be opened, read or written.\n"
     "commands:\n";
 
@@ -204,7 +205,7 @@ int RunSettingsTool(const std::vector<std::string>& args, const ToolStreams& str
     using namespace tool;
     std::optional<Global> global;
     std::optional<Invocation> run;
-    std::ostringstream out; // held back, so that --quiet can drop it on success
+    std::ostringstream out; // held back, so that --quiet can drop it
     const ToolStreams held{streams.readInput, out, streams.err};
     std::string name;
     int code = toolexit::Success;
@@ -242,7 +243,8 @@ int RunSettingsTool(const std::vector<std::string>& args, const ToolStreams& str
         streams.err << "zwsettings: " << error.what() << "\n";
         code = toolexit::DatabaseFailed;
     }
-    if (code != toolexit::Success || !(global && global->quiet))
+    // --quiet silences the results only: problems, refusals and errors are on standard error.
+    if (!(global && global->quiet))
         streams.out << out.str();
     streams.out.flush();
     if (global && global->log) {

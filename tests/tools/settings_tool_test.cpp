@@ -12,6 +12,7 @@
 #include "host/environment_overrides.h"
 #include "store/product_database.h"
 #include "store/sqlite_database.h"
+#include "store/sqlite_statement.h"
 #include "support/env_test_support.h"
 #include "tools/command.h"
 #include "tools/settings_tool.h"
@@ -353,6 +354,8 @@ TEST_F(ToolOnADatabase, RefusalsGoToStandardErrorAndCountsAndTimesMeanWhatTheySa
     } cases[] = {
         {{"apply", "--bridge", "ORTHOCAD"}, "", 1, "", "Can not find file [C:\\Program Files\\Cadent"},
         {{"apply", "--bridge", "DEXIS", "--detect"}, "", 1, "", "DEXIS: not found on this workstation"},
+        {{"--quiet", "apply", "--station", "WS2", "--bridge", "SCHICK"}, "", 1, "", "Please select [NCDR.EXE]"},
+        {{"--quiet", "list"}, "", 0, "", ""},
         {{"history", "--since", "2026-13-45"}, "", 2, "", "--since takes a date"},
         {{"history", "--since", "2026-02-29"}, "", 2, "", "--since takes a date"},
         {{"history", "--since", "2026-12-06T24:00"}, "", 2, "", "--since takes a date"},
@@ -366,8 +369,14 @@ TEST_F(ToolOnADatabase, RefusalsGoToStandardErrorAndCountsAndTimesMeanWhatTheySa
          "WS1: unchanged\nWS2: xray (nothing) -> \"NONE\\n\\n\\r\"\nWS3: probe (nothing) -> \"NONE\\n\"\n"
          "2 station(s) imported\n",
          ""},
+        {{"check"}, "", 1, "", "the history of INTERFACE XRAYWS1 does not end in its current value"},
     };
     for (const auto& c : cases) {
+        if (c.args[0] == "check") { // a value changed behind the history's back
+            const auto database = std::static_pointer_cast<SqliteDatabase>(
+                SqliteDatabaseEngine().OpenDatabase(db, false, false, ";pwd=" + std::string(BuiltInDatabasePassword)));
+            sqlite::Execute(database->Connection(), "UPDATE Settings SET Value = 'X' WHERE Key = 'XRAYWS1'", db);
+        }
         const ToolRun run = Run(c.args, c.input);
         EXPECT_EQ(run.code, c.code) << c.args[0] << run.out << run.err;
         for (const auto& [stream, expected] : {std::pair(run.out, c.out), std::pair(run.err, c.err)}) {
