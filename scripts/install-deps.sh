@@ -7,7 +7,8 @@ need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 for pkg in g++ cmake make libgtest-dev googletest g++-mingw-w64-x86-64-posix \
            gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 xvfb xauth x11-apps \
-           imagemagick xdotool openssl libbenchmark-dev wixl msitools osslsigncode icoutils chromium; do
+           imagemagick xdotool openssl libbenchmark-dev nlohmann-json3-dev wixl msitools osslsigncode icoutils \
+           chromium; do
     have_pkg "$pkg" || need+=("$pkg")
 done
 # npm may come with a Node.js of another origin; only a machine without it needs Debian's.

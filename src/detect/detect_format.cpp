@@ -1,10 +1,10 @@
 #include "detect_format.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <ostream>
+#include <sstream>
 
-#include "base/strings.h"
+#include "base/utf8.h"
 
 namespace zw {
 
@@ -81,35 +81,37 @@ std::string DriveNote(const Place& place) {
     }
 }
 
-std::string JsonText(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
+nlohmann::ordered_json TextOrNull(const std::string& text) {
+    return text.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(text);
 }
 
-std::string JsonOptional(const std::string& text) {
-    return text.empty() ? "null" : JsonText(text);
-}
+// The fields of a place, in the order they are written: one line a field. The CSV keeps the columns it had
+// before the check's verdict was added, for scripts that read them by position; JSON has every field.
+struct PlaceField {
+    const char* name;
+    nlohmann::ordered_json (*value)(const Place& place);
+    bool inCsv = true;
+};
+const PlaceField PlaceFields[] = {
+    {"code", [](const Place& p) { return nlohmann::ordered_json(p.code); }},
+    {"source", [](const Place& p) { return nlohmann::ordered_json(SourceName(p.source)); }},
+    {"where", [](const Place& p) { return nlohmann::ordered_json(p.where); }},
+    {"view", [](const Place& p) { return TextOrNull(ViewName(p)); }},
+    {"value", [](const Place& p) { return nlohmann::ordered_json(p.value); }},
+    {"path", [](const Place& p) { return TextOrNull(p.path); }},
+    {"state", [](const Place& p) { return nlohmann::ordered_json(PresenceName(p.presence)); }},
+    {"drive", [](const Place& p) { return nlohmann::ordered_json(DriveName(p.drive.kind)); }},
+    {"unc", [](const Place& p) { return TextOrNull(p.drive.unc); }},
+    {"proposed", [](const Place& p) { return nlohmann::ordered_json(p.proposed); }},
+    {"accepted", [](const Place& p) { return p.accepted ? nlohmann::ordered_json(*p.accepted) : nullptr; }, false},
+    {"first", [](const Place& p) { return nlohmann::ordered_json(p.first); }},
+};
 
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string out = "\"";
-    for (const char c : text)
-        out += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return out + "\"";
+// A field as a cell: a text as it is, nothing as empty, yes or no.
+std::string Cell(const nlohmann::ordered_json& value) {
+    if (value.is_boolean())
+        return value.get<bool>() ? "yes" : "no";
+    return value.is_string() ? value.get<std::string>() : std::string();
 }
 
 } // namespace
@@ -122,7 +124,8 @@ std::string DescribePlace(const Place& place) {
     return text;
 }
 
-void WriteDetectTable(const std::vector<ProgramPlaces>& programs, std::ostream& out) {
+void WriteDetectTable(const std::vector<ProgramPlaces>& programs, std::ostream& shown) {
+    std::ostringstream out;
     out << "* the first place the dialog's check accepts   > the dialog's proposal and the value it is read from\n";
     for (const auto& program : programs) {
         out << "\n" << program.code << "\n";
@@ -140,56 +143,41 @@ void WriteDetectTable(const std::vector<ProgramPlaces>& programs, std::ostream& 
             out << "\n";
         }
     }
+    shown << ShownUtf8(out.str());
 }
 
-void WriteDetectJson(const std::vector<ProgramPlaces>& programs, std::ostream& out) {
-    out << "{\"programs\": [";
-    for (size_t p = 0; p < programs.size(); ++p) {
-        const auto& program = programs[p];
+nlohmann::ordered_json DetectJson(const std::vector<ProgramPlaces>& programs) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const auto& program : programs) {
         std::string found;
         for (const auto& place : program.places)
             found = place.first ? place.path : found;
-        out << (p ? "," : "") << "\n  {\"code\": " << JsonText(program.code) << ", \"row\": " << program.row
-            << ", \"found\": " << JsonOptional(found) << ", \"places\": [";
-        for (size_t i = 0; i < program.places.size(); ++i) {
-            const Place& place = program.places[i];
-            out << (i ? "," : "") << "\n    {\"code\": " << JsonText(place.code)
-                << ", \"source\": " << JsonText(SourceName(place.source)) << ", \"where\": " << JsonText(place.where)
-                << ", \"view\": " << JsonOptional(ViewName(place)) << ", \"value\": " << JsonText(place.value)
-                << ", \"path\": " << JsonOptional(place.path)
-                << ", \"state\": " << JsonText(PresenceName(place.presence))
-                << ", \"drive\": " << JsonText(DriveName(place.drive.kind))
-                << ", \"unc\": " << JsonOptional(place.drive.unc)
-                << ", \"proposed\": " << (place.proposed ? "true" : "false")
-                << ", \"accepted\": " << (place.accepted ? *place.accepted ? "true" : "false" : "null")
-                << ", \"first\": " << (place.first ? "true" : "false") << "}";
+        nlohmann::ordered_json places = nlohmann::ordered_json::array();
+        for (const Place& place : program.places) {
+            nlohmann::ordered_json object = nlohmann::ordered_json::object();
+            for (const PlaceField& field : PlaceFields)
+                object[field.name] = field.value(place);
+            places.push_back(std::move(object));
         }
-        out << "]}";
+        list.push_back(
+            {{"code", program.code}, {"row", program.row}, {"found", TextOrNull(found)}, {"places", places}});
     }
-    out << "\n]}\n";
+    return {{"programs", list}};
 }
 
-void WriteDetectCsv(const std::vector<ProgramPlaces>& programs, std::ostream& out) {
-    out << "program,code,source,where,view,value,path,state,drive,unc,proposed,first\r\n";
-    for (const auto& program : programs) {
-        for (const auto& place : program.places) {
-            const std::string fields[] = {program.code,
-                                          place.code,
-                                          SourceName(place.source),
-                                          place.where,
-                                          ViewName(place),
-                                          place.value,
-                                          place.path,
-                                          PresenceName(place.presence),
-                                          DriveName(place.drive.kind),
-                                          place.drive.unc,
-                                          place.proposed ? "yes" : "no",
-                                          place.first ? "yes" : "no"};
-            for (size_t i = 0; i < std::size(fields); ++i)
-                out << (i ? "," : "") << CsvField(fields[i]);
-            out << "\r\n";
+std::vector<std::vector<std::string>> DetectRows(const std::vector<ProgramPlaces>& programs) {
+    std::vector<std::vector<std::string>> rows{{"program"}};
+    for (const PlaceField& field : PlaceFields)
+        if (field.inCsv)
+            rows[0].push_back(field.name);
+    for (const auto& program : programs)
+        for (const Place& place : program.places) {
+            rows.push_back({program.code});
+            for (const PlaceField& field : PlaceFields)
+                if (field.inCsv)
+                    rows.back().push_back(Cell(field.value(place)));
         }
-    }
+    return rows;
 }
 
 } // namespace zw

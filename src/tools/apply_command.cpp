@@ -5,6 +5,7 @@
 
 #include "choice/interface_codes.h"
 #include "choice_output.h"
+#include "command.h"
 #include "detect/run_detect.h"
 #include "this_machine.h"
 
@@ -18,10 +19,7 @@ struct Wanted {
     std::vector<int> devices;                       // DI_CheckBox1 indexes
 };
 
-Wanted ParseChoice(Arguments& args) {
-    const bool none = args.Flag("--none");
-    const auto bridges = args.Values("--bridge");
-    const auto devices = args.Values("--device");
+Wanted ParseChoice(bool none, const std::vector<std::string>& bridges, const std::vector<std::string>& devices) {
     if (none && (!bridges.empty() || !devices.empty()))
         throw UsageError{"--none chooses no bridge and no device; it cannot go with --bridge or --device"};
     if (!none && bridges.empty() && devices.empty())
@@ -69,7 +67,7 @@ void PrintRefused(std::ostream& out, const ChoiceCheck& check) {
 // The command line of each program row given without one: the dialog's proposal when its check accepts it,
 // else the first place detect finds that the check accepts; false (with the places looked at) when there is
 // none. Such a row is then checked with the dialog's proposal, whose refusal is the dialog's message.
-bool TakeDetected(Wanted& wanted, std::ostream& out) {
+bool TakeDetected(Wanted& wanted, std::ostream& out, std::ostream& err) {
     bool allFound = true;
     for (auto& [row, text] : wanted.rows) {
         if (text || !FindBridgeRow(row)->ChecksFile())
@@ -84,9 +82,9 @@ bool TakeDetected(Wanted& wanted, std::ostream& out) {
             continue;
         }
         allFound = false;
-        out << code << ": not found on this workstation; looked at:\n";
+        err << code << ": not found on this workstation; looked at:\n";
         for (const std::string& place : found.tried)
-            out << "  " << place << "\n";
+            err << "  " << place << "\n";
     }
     return allFound;
 }
@@ -95,15 +93,18 @@ int Run(Invocation& run) {
     const auto station = run.args.Value("--station");
     const bool dryRun = run.args.Flag("--dry-run");
     const bool detect = run.args.Flag("--detect");
-    Wanted wanted = ParseChoice(run.args);
+    const bool none = run.args.Flag("--none");
+    const auto bridges = run.args.Values("--bridge");
+    const auto devices = run.args.Values("--device");
     run.args.Rest(0, 0);
+    Wanted wanted = ParseChoice(none, bridges, devices);
     const std::string name = station.value_or(ThisStation());
     CheckStationName(name);
     run.station = name;
     const bool here = name == ThisStation();
     if (detect && !here)
         throw UsageError{"--detect looks for the programs on this workstation only, not on " + name};
-    const bool allFound = !detect || TakeDetected(wanted, run.Out());
+    const bool allFound = !detect || TakeDetected(wanted, run.Out(), run.streams.err);
 
     // The rows as the dialog would hold them: a row given without a text gets the text the dialog proposes
     // on checking it; another workstation's registry cannot be read from here, a fixed path can be proposed.
@@ -120,7 +121,7 @@ int Run(Invocation& run) {
                   << "): the program files were not checked there, only their names\n";
     // A program that --detect found nowhere is never stored, even should its proposal pass the check now.
     if (!check.passed || !allFound) {
-        PrintRefused(run.Out(), check);
+        PrintRefused(run.streams.err, check);
         run.result = allFound ? "checks-failed" : "not-found";
         return toolexit::ChecksFailed;
     }

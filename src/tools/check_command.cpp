@@ -17,7 +17,7 @@ int Run(Invocation& run) {
     if (problems.empty())
         problems = HistoryDisagreements(database);
     for (const std::string& problem : problems)
-        run.Out() << problem << '\n';
+        run.streams.err << problem << '\n';
     if (problems.empty())
         run.Out() << "ok\n";
     run.result = problems.empty() ? "ok" : "damaged";

@@ -7,6 +7,7 @@
 #include "detect/run_detect.h"
 #include "host/host_system.h"
 #include "json.h"
+#include "output_format.h"
 #include "station_health_text.h"
 #include "store/station_health.h"
 #include "this_machine.h"
@@ -59,27 +60,25 @@ std::vector<ProgramCheck> CheckPrograms(const WorkstationChoice& choice, const M
 }
 
 void WriteJson(std::ostream& out, const StationHealth& health, const std::vector<ProgramCheck>& checks, bool recorded) {
-    out << "{\"station\": " << json::Quote(health.station) << ", \"ok\": " << (health.Broken() ? "false" : "true")
-        << ", \"checked\": " << json::Quote(health.time) << ", \"user\": " << json::Quote(health.user)
-        << ", \"recorded\": " << (recorded ? "true" : "false") << ", \"programs\": [";
-    for (size_t i = 0; i < checks.size(); ++i) {
-        const ProgramCheck& c = checks[i];
-        out << (i ? ",\n  " : "\n  ") << "{\"code\": " << json::Quote(c.health.code)
-            << ", \"ok\": " << (c.health.ok ? "true" : "false") << ", \"commandLine\": " << json::Quote(c.commandLine)
-            << ", \"problems\": [";
-        const std::string& problems = c.health.problem;
-        for (size_t start = 0, n = 0; start < problems.size(); ++n) {
-            const size_t end = std::min(problems.find('\n', start), problems.size());
-            out << (n ? ", " : "") << json::Quote(problems.substr(start, end - start));
+    Json programs = Json::array();
+    for (const ProgramCheck& c : checks) {
+        Json problems = Json::array();
+        const std::string& text = c.health.problem;
+        for (size_t start = 0; start < text.size();) {
+            const size_t end = std::min(text.find('\n', start), text.size());
+            problems.push_back(text.substr(start, end - start));
             start = end + 1;
         }
-        out << "], \"found\": " << (c.health.found.empty() ? "null" : json::Quote(c.health.found))
-            << ", \"lookedAt\": [";
-        for (size_t j = 0; j < c.lookedAt.size(); ++j)
-            out << (j ? ", " : "") << json::Quote(c.lookedAt[j]);
-        out << "]}";
+        programs.push_back({{"code", c.health.code},
+                            {"ok", c.health.ok},
+                            {"commandLine", c.commandLine},
+                            {"problems", problems},
+                            {"found", c.health.found.empty() ? Json(nullptr) : Json(c.health.found)},
+                            {"lookedAt", c.lookedAt}});
     }
-    out << (checks.empty() ? "]}\n" : "\n]}\n");
+    const Json document = {{"station", health.station}, {"ok", !health.Broken()}, {"checked", health.time},
+                           {"user", health.user},       {"recorded", recorded},   {"programs", programs}};
+    out << JsonText(document, 1) << "\n";
 }
 
 void WriteText(std::ostream& out, Format format, const StationHealth& health, const std::vector<ProgramCheck>& checks) {

@@ -10,9 +10,11 @@
 
 namespace zw::tool {
 
-// A command line or a file the tool cannot use: exit code 2 with the reason.
+// A command line or a file the tool cannot use: exit code 2 with the reason, and for a command line the
+// command's usage.
 struct UsageError {
     std::string message;
+    bool showUsage = true; // false for a file's problems: the usage would not help
 };
 
 // The words after the command's name. A command takes its options out of them and then its remaining
@@ -80,5 +82,7 @@ struct Registration {
     explicit Registration(const Command& command);
 };
 const std::vector<Command>& Commands();
+// The registered command of that name; nullptr when there is none.
+const Command* FindCommand(const std::string& name);
 
 } // namespace zw::tool

@@ -2,25 +2,41 @@
 // could be.
 #include <ostream>
 
-#include "command.h"
+#include "detect/detect_format.h"
 #include "detect/run_detect.h"
+#include "json.h"
+#include "output_format.h"
 
 namespace zw::tool {
 
 namespace {
 
+constexpr int MaxTimeoutSeconds = 600;
+
+// Whole seconds from 1 to 600: the time all drives and shares together get to answer.
+std::chrono::seconds TimeoutSeconds(const std::string& text) {
+    if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos ||
+        std::stoi(text) < 1 || std::stoi(text) > MaxTimeoutSeconds)
+        throw UsageError{"the timeout is whole seconds from 1 to " + std::to_string(MaxTimeoutSeconds) + ", not " +
+                         text};
+    return std::chrono::seconds(std::stoi(text));
+}
+
 int Run(Invocation& run) {
-    std::vector<std::string> words;
-    if (const auto format = run.args.Value("--format"))
-        words = {"--format", *format};
+    const Format format = TakeFormat(run.args);
+    DetectOptions options;
     if (const auto timeout = run.args.Value("--timeout"))
-        words.insert(words.end(), {"--timeout", *timeout});
+        options.budget = TimeoutSeconds(*timeout);
     run.args.Rest(0, 0);
     run.station = "-";
-    const int code = RunDetect(words, run.Out(), run.streams.err);
-    if (code == toolexit::BadArguments)
-        throw UsageError{"detect takes --format table, json or csv, and --timeout from 1 to 600 seconds"};
-    return code;
+    const auto programs = DetectOnThisMachine(options);
+    if (format == Format::Json)
+        run.Out() << JsonText(DetectJson(programs), 2) << "\n";
+    else if (format == Format::Csv)
+        WriteCsv(run.Out(), DetectRows(programs));
+    else
+        WriteDetectTable(programs, run.Out());
+    return toolexit::Success;
 }
 
 const Registration registration{{"detect",

@@ -17,12 +17,15 @@ namespace {
 
 const char* const DefaultDatabase = "ZELTWIN.MDB";
 
+const char* const UsageLine =
+    "usage: zwsettings [--database PATH] [--password PW] [--quiet] [--log FILE] COMMAND ...\n";
 const char* const UsageHead =
-    "usage: zwsettings [--database PATH] [--password PW] [--quiet] [--log FILE] COMMAND ...\n"
+    "       zwsettings COMMAND --help\n"
     "       zwsettings --version\n"
     "The database is ZELTWIN.MDB in the current folder unless --database names another. The password is\n"
     "--password, else the environment variable ZELT_DB_PASSWORD, else the product's own. --quiet prints\n"
-    "nothing on success; --log appends one line per run to FILE. Exit codes: 0 done or nothing to change,\n"
+    "no results (problems go to standard error); --log appends one line per run to FILE. Exit codes: 0 done or nothing "
+    "to change,\n"
     "1 checks failed, 2 bad arguments or bad file, 3 the database could not be opened, read or written.\n"
     "commands:\n";
 
@@ -32,7 +35,7 @@ std::vector<Command>& Registry() {
 }
 
 std::string Usage() {
-    std::string text = UsageHead;
+    std::string text = std::string(UsageLine) + UsageHead;
     for (const Command& command : Commands())
         text += command.usage;
     return text;
@@ -80,7 +83,7 @@ void AppendLog(const std::string& file, const Invocation* run, const std::string
                                         : "failed")
         << '\n';
     if (!log)
-        throw UsageError{"cannot write the log " + file};
+        throw UsageError{"cannot write the log " + file, false};
 }
 
 } // namespace
@@ -93,6 +96,13 @@ Registration::Registration(const Command& command) {
 
 const std::vector<Command>& Commands() {
     return Registry();
+}
+
+const Command* FindCommand(const std::string& name) {
+    for (const Command& command : Registry())
+        if (name == command.name)
+            return &command;
+    return nullptr;
 }
 
 std::optional<std::string> Arguments::Value(const std::string& name) {
@@ -195,14 +205,15 @@ int RunSettingsTool(const std::vector<std::string>& args, const ToolStreams& str
     using namespace tool;
     std::optional<Global> global;
     std::optional<Invocation> run;
-    std::ostringstream out; // held back, so that --quiet can drop it on success
+    std::ostringstream out; // held back, so that --quiet can drop it
     const ToolStreams held{streams.readInput, out, streams.err};
     std::string name;
     int code = toolexit::Success;
     try {
         global = ParseGlobal(args);
+        const Command* command = global->words.empty() ? nullptr : FindCommand(global->words[0]);
         if (global->help) {
-            streams.out << Usage();
+            streams.out << (command ? UsageLine + std::string(command->usage) : Usage());
             return toolexit::Success;
         }
         if (global->version) {
@@ -212,16 +223,18 @@ int RunSettingsTool(const std::vector<std::string>& args, const ToolStreams& str
         if (global->words.empty())
             throw UsageError{"no command given"};
         name = global->words[0];
-        const auto& commands = Commands();
-        const auto command =
-            std::find_if(commands.begin(), commands.end(), [&](const Command& c) { return name == c.name; });
-        if (command == commands.end())
+        if (command == nullptr)
             throw UsageError{"unknown command " + name};
         run.emplace(Arguments({global->words.begin() + 1, global->words.end()}), held, global->database,
                     global->password);
         code = command->run(*run);
     } catch (const UsageError& error) {
-        streams.err << "zwsettings: " << error.message << "\n(zwsettings --help lists the commands)\n";
+        // A command line that was not understood gets the command's usage, or the list of commands.
+        const Command* command = run ? FindCommand(name) : nullptr;
+        streams.err << "zwsettings: " << error.message << "\n";
+        if (error.showUsage)
+            streams.err << (command ? UsageLine + std::string(command->usage)
+                                    : "(zwsettings --help lists the commands)\n");
         code = toolexit::BadArguments;
     } catch (const RuntimeError& error) {
         streams.err << "zwsettings: " << error.what() << " (error " << error.Number() << ")\n";
@@ -230,7 +243,8 @@ int RunSettingsTool(const std::vector<std::string>& args, const ToolStreams& str
         streams.err << "zwsettings: " << error.what() << "\n";
         code = toolexit::DatabaseFailed;
     }
-    if (code != toolexit::Success || !(global && global->quiet))
+    // --quiet silences the results only: problems, refusals and errors are on standard error.
+    if (!(global && global->quiet))
         streams.out << out.str();
     streams.out.flush();
     if (global && global->log) {

@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <fstream>
 #include <ostream>
-#include <sstream>
 
 #include "choice_output.h"
+#include "command.h"
 #include "host/host_system.h"
 
 namespace zw::tool {
@@ -26,24 +26,24 @@ int Run(Invocation& run) {
         for (const std::string& station : wanted) {
             stations.push_back(ReadStation(run.Database(), station));
             if (!stations.back().Stored())
-                throw UsageError{"nothing is stored for " + station};
+                throw UsageError{"nothing is stored for " + station, false};
         }
     }
 
-    std::ostringstream text;
-    text << "{\"format\": 1, \"stations\": [";
-    for (size_t i = 0; i < stations.size(); ++i)
-        text << (i ? ",\n  " : "\n  ") << ChoiceJson(stations[i], true);
-    text << "\n]}\n";
+    // The file that brings every value back: the only output that holds passwords.
+    Json document = {{"format", 1}, {"stations", Json::array()}};
+    for (const StationValues& values : stations)
+        document["stations"].push_back(ChoiceJson(values, true));
+    const std::string text = JsonText(document, 1) + "\n";
     if (!output) {
-        run.Out() << text.str();
+        run.Out() << text;
         return toolexit::Success;
     }
     std::ofstream file(host::PathFromUtf8(*output), std::ios::binary | std::ios::trunc);
-    file << text.str();
+    file << text;
     file.close();
     if (!file)
-        throw UsageError{"cannot write " + *output};
+        throw UsageError{"cannot write " + *output, false};
     run.Out() << stations.size() << " station(s) exported to " << *output << "\n";
     return toolexit::Success;
 }
@@ -51,7 +51,8 @@ int Run(Invocation& run) {
 const Registration registration{
     {"export",
      "  export [--station S ...] [--output FILE]\n"
-     "                          the choices as JSON (every station by default), raw values byte exact\n",
+     "                          the choices as JSON (every station by default), raw values byte exact,\n"
+     "                          Dimaxis passwords included: the one output that holds them\n",
      Run}};
 
 } // namespace

@@ -1,7 +1,8 @@
-// get SECTION KEY: one stored value, exactly as stored.
+// get SECTION KEY: one stored value, exactly as stored (a password hidden unless asked for).
 #include <ostream>
 
 #include "command.h"
+#include "secrets.h"
 #include "store/settings_store.h"
 
 namespace zw::tool {
@@ -9,6 +10,7 @@ namespace zw::tool {
 namespace {
 
 int Run(Invocation& run) {
+    const bool showPasswords = TakeShowPasswords(run.args);
     const auto words = run.args.Rest(2, 2);
     const auto value = ReadStoredSetting(run.Database(), words[0], words[1]);
     if (!value) {
@@ -16,12 +18,16 @@ int Run(Invocation& run) {
         run.result = "not-stored";
         return toolexit::ChecksFailed;
     }
-    run.Out() << *value;
+    run.Out() << (showPasswords ? *value : HiddenValue(words[0], words[1], *value));
     return toolexit::Success;
 }
 
 const Registration registration{
-    {"get", "  get SECTION KEY         write a setting's value exactly as stored, with no newline added\n", Run}};
+    {"get",
+     "  get SECTION KEY [--show-passwords]\n"
+     "                          write a setting's value exactly as stored, with no newline added; a Dimaxis\n"
+     "                          password as *** unless --show-passwords\n",
+     Run}};
 
 } // namespace
 

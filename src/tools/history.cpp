@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "choice/interface_codes.h"
+#include "secrets.h"
 #include "stations.h"
 
 namespace zw::tool {
@@ -33,8 +34,7 @@ void CompareXray(const WorkstationChoice& before, const WorkstationChoice& after
         if (now == after.bridges.end())
             lines.push_back(Minus + " " + old.code);
         else if (now->commandLine != old.commandLine)
-            lines.push_back("~ " + Bridge(*now) + " (was " +
-                            (IsPassword(old) ? "***" : Escaped(old.commandLine, false)) + ")");
+            lines.push_back("~ " + Bridge(*now) + " (was " + ShownCommandLine(old) + ")");
     }
     for (const BridgeChoice& now : after.bridges)
         if (std::none_of(before.bridges.begin(), before.bridges.end(),

@@ -1,9 +1,12 @@
 // history [--station S] [--since DATE]: who changed which workstation's choice, when, from what to what.
+#include <chrono>
 #include <ostream>
 
 #include "choice_output.h"
+#include "command.h"
 #include "history.h"
-#include "json.h"
+#include "output_format.h"
+#include "secrets.h"
 
 namespace zw::tool {
 
@@ -26,7 +29,15 @@ std::string SinceTime(const std::string& text) {
                                             (text.size() == 16 || (text.size() == 17 && text[16] == 'Z') ||
                                              (text.size() >= 19 && text[16] == ':' && Digits(text, 17, 2) &&
                                               (text.size() == 19 || (text.size() == 20 && text[19] == 'Z')))));
-    if (!date || !time)
+    // A date and time that exist: 2026-13-45 or 24:00 is a mistake, not a time after every other.
+    const auto number = [&](size_t from, size_t count) { return std::stoi(text.substr(from, count)); };
+    const bool exists =
+        date && time &&
+        std::chrono::year_month_day(std::chrono::year(number(0, 4)), std::chrono::month(number(5, 2)),
+                                    std::chrono::day(number(8, 2)))
+            .ok() &&
+        (text.size() == 10 || (number(11, 2) < 24 && number(14, 2) < 60 && (text.size() < 19 || number(17, 2) < 60)));
+    if (!exists)
         throw UsageError{"--since takes a date such as 2026-12-06 or a UTC time such as 2026-12-06T14:30"};
     return text.back() == 'Z' ? text.substr(0, text.size() - 1) : text;
 }
@@ -38,21 +49,30 @@ std::string Joined(const std::vector<std::string>& lines, const char* separator)
     return text;
 }
 
-std::string RowJson(const HistoryRow& row, const ChoiceChange& change) {
-    std::string text = "{\"time\": " + json::Quote(row.time) + ", \"station\": " + json::Quote(change.station) +
-                       ", \"value\": " + json::Quote(change.what) + ", \"user\": " + json::Quote(row.user) +
-                       ", \"workstation\": " + json::Quote(row.workstation) +
-                       ", \"writer\": " + json::Quote(row.writer) + ", \"section\": " + json::Quote(row.section) +
-                       ", \"key\": " + json::Quote(row.key) + ", \"changes\": [";
-    for (size_t i = 0; i < change.lines.size(); ++i)
-        text += (i ? ", " : "") + json::Quote(change.lines[i]);
-    return text + "], " + RawJsonMember("old", row.oldValue) + ", " + RawJsonMember("new", row.newValue) + "}";
+// A row with its raw values; a password in them hidden unless asked for.
+Json RowJson(const HistoryRow& row, const ChoiceChange& change, bool showPasswords) {
+    Json object = {{"time", row.time},
+                   {"station", change.station},
+                   {"value", change.what},
+                   {"user", row.user},
+                   {"workstation", row.workstation},
+                   {"writer", row.writer},
+                   {"section", row.section},
+                   {"key", row.key},
+                   {"changes", change.lines}};
+    const auto raw = [&](const std::optional<std::string>& value) {
+        return showPasswords ? value : HiddenValue(row.section, row.key, value);
+    };
+    AddRawValue(object, "old", raw(row.oldValue));
+    AddRawValue(object, "new", raw(row.newValue));
+    return object;
 }
 
 int Run(Invocation& run) {
     const Format format = TakeFormat(run.args);
     const std::optional<std::string> station = run.args.Value("--station");
     const std::optional<std::string> since = run.args.Value("--since");
+    const bool showPasswords = TakeShowPasswords(run.args);
     run.args.Rest(0, 0);
     if (station)
         CheckStationName(*station);
@@ -70,25 +90,26 @@ int Run(Invocation& run) {
     }
 
     if (format == Format::Json) {
-        run.Out() << "[";
-        for (size_t i = 0; i < rows.size(); ++i)
-            run.Out() << (i ? ",\n " : "") << RowJson(rows[i].first, rows[i].second);
-        run.Out() << "]\n";
+        Json list = Json::array();
+        for (const auto& [row, change] : rows)
+            list.push_back(RowJson(row, change, showPasswords));
+        run.Out() << JsonText(list, 1) << "\n";
         return toolexit::Success;
     }
-    std::vector<std::vector<std::string>> cells{
-        {"time", "station", "value", "user", "workstation", "writer", "change"}};
+    Rows cells{{"time", "station", "value", "user", "workstation", "writer", "change"}};
     for (const auto& [row, change] : rows)
         cells.push_back({row.time, Escaped(change.station), change.what, Escaped(row.user), Escaped(row.workstation),
                          row.writer, Joined(change.lines, format == Format::Csv ? "\n" : "; ")});
-    format == Format::Csv ? WriteCsv(run.Out(), cells) : WriteTable(run.Out(), cells);
+    WriteRows(run.Out(), format, cells);
     return toolexit::Success;
 }
 
 const Registration registration{{"history",
-                                 "  history [--station S] [--since DATE] [--format table|json|csv]\n"
+                                 "  history [--station S] [--since DATE] [--format table|json|csv] [--show-passwords]\n"
                                  "                          every recorded change, newest first: when, which "
-                                 "workstation, who, what\n",
+                                 "workstation, who, what;\n"
+                                 "                          --show-passwords writes a Dimaxis password of the raw "
+                                 "values in clear\n",
                                  Run}};
 
 } // namespace

@@ -1,33 +1,21 @@
 #pragma once
 #include <string>
-#include <utility>
-#include <vector>
 
-namespace zw::tool::json {
+#include <nlohmann/json.hpp>
 
-// The little JSON the export files need: written by hand, read by a strict reader that names the place
-// of the first fault.
+namespace zw::tool {
 
-// A JSON string literal of UTF-8 text.
-std::string Quote(const std::string& text);
+// JSON documents as nlohmann/json holds them, members in the order they were put in.
+using Json = nlohmann::ordered_json;
 
-struct Value {
-    enum class Kind { Null, Bool, Number, String, Array, Object } kind = Kind::Null;
-    bool boolean = false;
-    double number = 0;
-    std::string text;
-    std::vector<Value> items;
-    std::vector<std::pair<std::string, Value>> members;
+// The one way the tool writes JSON: members as `"name": value` separated by ", "; the arrays of the first
+// lineLevels levels one item a line (indented two blanks a level), everything deeper on one line. Texts that
+// are not UTF-8 are written by the rule of every format (ShownUtf8).
+std::string JsonText(const Json& value, int lineLevels = 0);
 
-    // The member of that name; nullptr when there is none.
-    const Value* Find(const std::string& name) const;
-};
+// One JSON document, strictly: RFC 8259 and nothing more (no hexadecimal, no leading zeros, no bare point, no
+// infinities, no lone or encoded surrogates, no text that is not UTF-8), and no member given twice in an
+// object; a UTF-8 byte order mark at the start is allowed. UsageError naming the line and column of the fault.
+Json ParseJson(const std::string& document);
 
-// Reads one JSON document; UsageError naming the line and column of the first fault.
-Value Parse(const std::string& document);
-
-std::string Base64(const std::string& bytes);
-// The bytes; UsageError when the text is not base64.
-std::string FromBase64(const std::string& text);
-
-} // namespace zw::tool::json
+} // namespace zw::tool

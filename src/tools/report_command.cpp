@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "choice_output.h"
+#include "command.h"
 #include "history.h"
 #include "host/environment_overrides.h"
 #include "host/host_system.h"

@@ -2,6 +2,8 @@
 #include <ostream>
 
 #include "choice_output.h"
+#include "command.h"
+#include "output_format.h"
 
 namespace zw::tool {
 
@@ -17,11 +19,11 @@ int Run(Invocation& run) {
     const WorkstationChoice choice = Decode(values);
 
     if (format == Format::Json) {
-        run.Out() << ChoiceJson(values, false) << "\n";
+        run.Out() << JsonText(ChoiceJson(values, false)) << "\n";
         return toolexit::Success;
     }
     const bool csv = format == Format::Csv;
-    std::vector<std::vector<std::string>> rows;
+    Rows rows;
     if (csv)
         rows.push_back({"kind", "code", "commandLine"});
     else
@@ -36,7 +38,7 @@ int Run(Invocation& run) {
         rows.push_back({"device", "NONE"});
     if (choice.probe.code != NoneCode || !csv)
         rows.push_back({"probe", choice.probe.code, Escaped(choice.probe.commandLine, false)});
-    csv ? WriteCsv(run.Out(), rows) : WriteTable(run.Out(), rows);
+    WriteRows(run.Out(), format, rows);
     return toolexit::Success;
 }
 

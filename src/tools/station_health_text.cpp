@@ -66,17 +66,19 @@ std::vector<std::string> HealthCells(const StationHealth* health, const std::str
     return {HealthText(health), health ? AgeText(SecondsBetween(health->time, now)) : ""};
 }
 
-std::string HealthJson(const StationHealth* health, const std::string& now) {
+Json HealthJson(const StationHealth* health, const std::string& now) {
     if (health == nullptr)
-        return "null";
-    std::string broken;
+        return nullptr;
+    Json broken = Json::array();
     for (const ProgramHealth& program : health->programs)
         if (!program.ok)
-            broken += (broken.empty() ? "" : ", ") + json::Quote(program.code);
+            broken.push_back(program.code);
     const auto age = SecondsBetween(health->time, now);
-    return std::string("{\"state\": \"") + (health->Broken() ? "broken" : "ok") + "\", \"broken\": [" + broken +
-           "], \"checked\": " + json::Quote(health->time) + ", \"user\": " + json::Quote(health->user) +
-           ", \"secondsAgo\": " + (age ? std::to_string(*age) : "null") + "}";
+    return {{"state", health->Broken() ? "broken" : "ok"},
+            {"broken", broken},
+            {"checked", health->time},
+            {"user", health->user},
+            {"secondsAgo", age ? Json(*age) : Json(nullptr)}};
 }
 
 } // namespace zw::tool

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "json.h"
 #include "store/station_health.h"
 
 namespace zw::tool {
@@ -29,6 +30,6 @@ bool NeedsLooking(const StationHealth* health, const std::string& now);
 std::vector<std::string> HealthCells(const StationHealth* health, const std::string& now);
 // The stations list's JSON member value: null, or {"state": "ok"|"broken", "broken": [codes], "checked": time,
 // "user": name, "secondsAgo": n}.
-std::string HealthJson(const StationHealth* health, const std::string& now);
+Json HealthJson(const StationHealth* health, const std::string& now);
 
 } // namespace zw::tool

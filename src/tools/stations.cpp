@@ -6,9 +6,11 @@
 
 #include "base/strings.h"
 #include "base/text_fields.h"
+#include "base/utf8.h"
 #include "choice/bridge_rows.h"
 #include "command.h"
 #include "host/environment_overrides.h"
+#include "secrets.h"
 
 namespace zw::tool {
 
@@ -17,41 +19,24 @@ namespace {
 const std::string XrayWord = "XRAY";
 const std::string ProbeWord = "PROBE";
 
-bool ValidUtf8(const std::string& text) {
-    return ToUtf8(ToUtf16(text)) == text;
+// A stored value as listed: escaped, a password hidden.
+std::string ListedValue(const std::string& key, const std::string& value) {
+    return Escaped(HiddenValue(InterfaceSection, key, value));
 }
 
-// A stored value as listed: a password's field (the records whose code is a password row's) as ***.
-std::string ListedValue(const std::string& value) {
-    std::string listed;
-    size_t start = 0;
-    while (start < value.size()) {
-        const size_t end = std::min(value.find('\r', start), value.size());
-        std::string record = value.substr(start, end - start);
-        const size_t first = record.find('\n');
-        if (first != std::string::npos && IsPassword({UCase(record.substr(0, first)), ""})) {
-            const size_t second = record.find('\n', first + 1);
-            record = record.substr(0, first + 1) + "***" + (second == std::string::npos ? "" : record.substr(second));
-        }
-        listed += record + value.substr(end, 1);
-        start = end + 1;
-    }
-    return Escaped(listed);
-}
-
-void ListValue(std::ostream& out, const std::optional<std::string>& value, const char* none) {
+void ListValue(std::ostream& out, const std::string& key, const std::optional<std::string>& value, const char* none) {
     if (value)
-        out << '"' << ListedValue(*value) << '"';
+        out << '"' << ListedValue(key, *value) << '"';
     else
         out << none;
 }
 
-void ListChange(std::ostream& out, const std::string& station, const char* what, const std::optional<std::string>& from,
-                const std::optional<std::string>& to) {
+void ListChange(std::ostream& out, const std::string& station, const char* what, const std::string& key,
+                const std::optional<std::string>& from, const std::optional<std::string>& to) {
     out << station << ": " << what << ' ';
-    ListValue(out, from, "(nothing)");
+    ListValue(out, key, from, "(nothing)");
     out << " -> ";
-    ListValue(out, to, "(removed)");
+    ListValue(out, key, to, "(removed)");
     out << '\n';
 }
 
@@ -89,7 +74,7 @@ std::string ThisStation() {
 void CheckStationName(const std::string& station) {
     if (station.empty())
         throw UsageError{"a station name cannot be empty"};
-    if (!ValidUtf8(station))
+    if (!IsUtf8(station))
         throw UsageError{"the station name \"" + Escaped(station) + "\" is not UTF-8 text"};
     for (const char c : station)
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
@@ -103,11 +88,11 @@ WorkstationChoice Decode(const StationValues& values) {
 std::vector<SettingChange> ChangesTo(const StationValues& stored, const StationValues& wanted, std::ostream& out) {
     std::vector<SettingChange> changes;
     if (stored.xray != wanted.xray) {
-        ListChange(out, wanted.station, "xray", stored.xray, wanted.xray);
+        ListChange(out, wanted.station, "xray", XrayKey(wanted.station), stored.xray, wanted.xray);
         changes.push_back({InterfaceSection, XrayKey(wanted.station), wanted.xray});
     }
     if (stored.probe != wanted.probe) {
-        ListChange(out, wanted.station, "probe", stored.probe, wanted.probe);
+        ListChange(out, wanted.station, "probe", ProbeKey(wanted.station), stored.probe, wanted.probe);
         changes.push_back({InterfaceSection, ProbeKey(wanted.station), wanted.probe});
     }
     return changes;
@@ -144,16 +129,8 @@ std::string Escaped(const std::string& value, bool backslashes) {
     return result;
 }
 
-bool IsPassword(const BridgeChoice& bridge) {
-    const InterfaceCode* entry = FindBridgeCode(bridge.code);
-    const BridgeRow* rule = entry != nullptr ? FindBridgeRow(entry->controlIndex) : nullptr;
-    return rule != nullptr && rule->field == RowField::Password;
-}
-
 std::string ShownCommandLine(const BridgeChoice& bridge) {
-    if (IsPassword(bridge))
-        return bridge.commandLine.empty() ? "" : "***";
-    return Escaped(bridge.commandLine, false);
+    return Escaped(HiddenCommandLine(bridge), false);
 }
 
 } // namespace zw::tool

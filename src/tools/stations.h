@@ -38,9 +38,7 @@ std::vector<SettingChange> ChangesTo(const StationValues& stored, const StationV
 // A value made readable on one line: LF, CR, tab and other control characters are escaped, and backslash
 // too unless the text is only shown to people (paths read better with theirs).
 std::string Escaped(const std::string& value, bool backslashes = true);
-// Whether the bridge's command line is a password (Dimaxis).
-bool IsPassword(const BridgeChoice& bridge);
-// A bridge's command line as people see it: a password is shown as ***.
+// A bridge's command line as people see it on one line, a password hidden.
 std::string ShownCommandLine(const BridgeChoice& bridge);
 
 } // namespace zw::tool

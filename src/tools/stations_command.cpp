@@ -4,9 +4,11 @@
 #include <ostream>
 
 #include "choice_output.h"
+#include "command.h"
 #include "history.h"
 #include "host/host_system.h"
 #include "json.h"
+#include "output_format.h"
 #include "station_health_text.h"
 
 namespace zw::tool {
@@ -71,21 +73,20 @@ int Run(Invocation& run) {
     if (format == Format::Json) {
         if (grid)
             throw UsageError{"--grid is a table or CSV"};
-        run.Out() << "[";
-        for (size_t i = 0; i < stations.size(); ++i) {
-            const std::string choice = ChoiceJson(stations[i], false);
-            const std::string& name = stations[i].station;
-            const std::string change = last.contains(name) ? "{\"time\": " + json::Quote(lastTime(name)) +
-                                                                 ", \"user\": " + json::Quote(lastUser(name)) + "}"
-                                                           : "null";
-            run.Out() << (i ? ",\n " : "") << choice.substr(0, choice.size() - 1) << ", \"lastChange\": " << change
-                      << ", \"health\": " << HealthJson(healthOf(name), now) << "}";
+        Json list = Json::array();
+        for (const StationValues& values : stations) {
+            Json choice = ChoiceJson(values, false);
+            const std::string& name = values.station;
+            choice["lastChange"] =
+                last.contains(name) ? Json{{"time", lastTime(name)}, {"user", lastUser(name)}} : Json(nullptr);
+            choice["health"] = HealthJson(healthOf(name), now);
+            list.push_back(std::move(choice));
         }
-        run.Out() << "]\n";
+        run.Out() << JsonText(list, 1) << "\n";
         return toolexit::Success;
     }
 
-    std::vector<std::vector<std::string>> rows;
+    Rows rows;
     if (grid) {
         const std::vector<std::string> codes = ChosenCodes(choices);
         rows.push_back({"STATION"});
@@ -105,7 +106,7 @@ int Run(Invocation& run) {
                 rows.back().push_back(cell);
         }
     }
-    format == Format::Csv ? WriteCsv(run.Out(), rows) : WriteTable(run.Out(), rows);
+    WriteRows(run.Out(), format, rows);
     return toolexit::Success;
 }
 

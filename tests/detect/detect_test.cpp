@@ -3,10 +3,10 @@
 // search no more than its time budget.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "detect/detect_format.h"
-#include "detect/run_detect.h"
 #include "platform/environment_component.h"
 #include "support/fake_detect_host.h"
 
@@ -191,33 +191,45 @@ TEST(Detect, MappedAndUnreachableDrives) {
     EXPECT_NE(table.str().find("unreachable U:\\CDR\\CDRDicom.EXE"), std::string::npos);
 }
 
-TEST(RunDetect, FormatsAndArguments) {
+// Each field of a place is one cell of its row and one member of its JSON object, under the same name.
+TEST(DetectFormat, APlaceIsARowAndAnObjectOfTheSameFields) {
     Search s;
     s.AppPath("CDRDicom.EXE", "C:\\a,\"b\"\\CDRDicom.EXE", B64);
-    const std::pair<Strings, std::string> cases[] = {
-        {{"--format", "json"}, "{\"code\": \"SCHICK-DICOM\", \"source\": \"registry\", \"where\": \"HKLM\\\\SOFTWARE"},
-        {{"--format=json"}, "\"view\": \"64-bit\", \"value\": \"C:\\\\a,\\\"b\\\"\\\\CDRDicom.EXE\", \"path\": "},
-        {{"--format", "csv"},
-         "SCHICK-DICOM,SCHICK-DICOM,registry,HKLM\\" + AppPaths +
-             "CDRDicom.EXE,64-bit,\"C:\\a,\"\"b\"\"\\CDRDicom.EXE\",\"C:\\a,\"\"b\"\"\\CDRDicom.EXE\","
-             "missing,local,,yes,no\r\n"},
-        {{}, "\n   > missing     C:\\a,\"b\"\\CDRDicom.EXE  <- registry"},
-        {{"--timeout", "600", "--format", "csv"}, ",missing,local,,yes,no\r\n"},
-    };
-    for (const auto& [args, expected] : cases) {
-        std::ostringstream out, err;
-        EXPECT_EQ(RunDetect(args, out, err, s.host, s.registry), 0);
-        EXPECT_NE(out.str().find(expected), std::string::npos) << out.str();
-        EXPECT_EQ(err.str(), "");
+    const auto programs = s.Run();
+    const auto rows = DetectRows(programs);
+    const Strings heading = {"program", "code",  "source", "where", "view",     "value",
+                             "path",    "state", "drive",  "unc",   "proposed", "first"};
+    ASSERT_EQ(rows[0], heading);
+    const Strings dicom = {"SCHICK-DICOM",
+                           "SCHICK-DICOM",
+                           "registry",
+                           "HKLM\\" + AppPaths + "CDRDicom.EXE",
+                           "64-bit",
+                           "C:\\a,\"b\"\\CDRDicom.EXE",
+                           "C:\\a,\"b\"\\CDRDicom.EXE",
+                           "missing",
+                           "local",
+                           "",
+                           "yes",
+                           "no"};
+    EXPECT_NE(std::find(rows.begin(), rows.end(), dicom), rows.end());
+
+    const auto json = DetectJson(programs);
+    size_t places = 0;
+    for (const auto& program : json["programs"]) {
+        for (const auto& place : program["places"]) {
+            const auto row = rows[++places];
+            EXPECT_EQ(row[0], program["code"]);
+            for (size_t i = 1; i < heading.size(); ++i) {
+                const auto& member = place[heading[i]];
+                const std::string cell = member.is_boolean() ? (member.get<bool>() ? "yes" : "no")
+                                         : member.is_null()  ? ""
+                                                             : member.get<std::string>();
+                EXPECT_EQ(cell, row[i]) << heading[i];
+            }
+        }
     }
-    for (const Strings& bad :
-         {Strings{"--format", "xml"}, Strings{"--format"}, Strings{"--verbose"}, Strings{"--timeout", "0"},
-          Strings{"--timeout", "601"}, Strings{"--timeout", "1.5"}, Strings{"--timeout"}}) {
-        std::ostringstream out, err;
-        EXPECT_EQ(RunDetect(bad, out, err, s.host, s.registry), 2);
-        EXPECT_EQ(out.str(), "");
-        EXPECT_NE(err.str().find("usage: detect [--format table|json|csv] [--timeout SECONDS]"), std::string::npos);
-    }
+    EXPECT_EQ(places + 1, rows.size());
 }
 
 } // namespace

@@ -63,12 +63,12 @@ TEST_F(CheckStation, ReportsTheBrokenProgramAndRecordsOnlyWhenAsked) {
     EXPECT_EQ(broken.out.find("secret"), std::string::npos) << "a password is never shown";
     EXPECT_NE(StationsCsv().find(",never checked,\r\n"), std::string::npos) << "nothing recorded without --record";
 
-    const tool::json::Value result = tool::json::Parse(Run({"check-station", "--format", "json", "--record"}).out);
-    const auto& programs = result.Find("programs")->items; // TIGER, DEXIS, DIMAXIS; devices have no file
+    const tool::Json result = tool::ParseJson(Run({"check-station", "--format", "json", "--record"}).out);
+    const auto& programs = result.at("programs"); // TIGER, DEXIS, DIMAXIS; devices have no file
     ASSERT_EQ(programs.size(), 3u);
-    EXPECT_TRUE(programs[0].Find("ok")->boolean && !programs[1].Find("ok")->boolean &&
-                result.Find("recorded")->boolean);
-    EXPECT_EQ(programs[2].Find("commandLine")->text, "***");
+    EXPECT_TRUE(programs[0].at("ok").get<bool>() && !programs[1].at("ok").get<bool>() &&
+                result.at("recorded").get<bool>());
+    EXPECT_EQ(programs[2].at("commandLine"), "***");
 
     EXPECT_NE(StationsCsv().find(",broken: DEXIS,just now\r\n"), std::string::npos) << StationsCsv();
     EXPECT_NE(Run({"stations", "--format", "json"})

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <set>
 #include <sstream>
 
 #ifndef _WIN32
@@ -11,7 +12,9 @@
 #include "host/environment_overrides.h"
 #include "store/product_database.h"
 #include "store/sqlite_database.h"
+#include "store/sqlite_statement.h"
 #include "support/env_test_support.h"
+#include "tools/command.h"
 #include "tools/settings_tool.h"
 
 namespace zw {
@@ -176,7 +179,7 @@ TEST_F(ToolOnADatabase, StationsExportImportCopyAndRemove) {
     EXPECT_EQ(std::regex_replace(Run({"stations", "--format", "csv"}).out, lastChange, ",TIME,USER,"),
               "STATION,BRIDGES,DEVICES,PROBE,LAST CHANGE,BY,HEALTH,CHECKED\r\n"
               "WS7,\"VIPERSOFT, DIMAXIS=***\",DI_SCANX,FLORIDA PROBE=C:\\FP\\FP32.EXE,TIME,USER,never checked,\r\n"
-              "Zähne 3,DEXIS=C:\\Z\xe4hne\\DEXIS.EXE,NONE,NONE,TIME,USER,never checked,\r\n");
+              "Zähne 3,DEXIS=C:\\Z\uFFFDhne\\DEXIS.EXE,NONE,NONE,TIME,USER,never checked,\r\n"); // not UTF-8: U+FFFD
     EXPECT_EQ(Run({"stations", "--grid"}).out, "STATION  DEXIS  VIPERSOFT  DIMAXIS  DI_SCANX  FLORIDA PROBE\n"
                                                "WS7      .      x          x        x         x\n"
                                                "Zähne 3  x      .          .        .         .\n");
@@ -195,7 +198,8 @@ TEST_F(ToolOnADatabase, StationsExportImportCopyAndRemove) {
     ASSERT_EQ(Run({"export", "--output", file, "--quiet"}).out, "");
     ASSERT_EQ(InThisProcess({"create-database", other}, "").code, 0);
     EXPECT_EQ(InThisProcess({"--database", other, "import", file}, "").code, 0);
-    EXPECT_EQ(InThisProcess({"--database", other, "list"}, "").out, Run({"list"}).out);
+    EXPECT_EQ(InThisProcess({"--database", other, "list", "--show-passwords"}, "").out,
+              Run({"list", "--show-passwords"}).out);
     EXPECT_EQ(InThisProcess({"--database", other, "export"}, "").out, exported);
 
     // Every problem of a bad file is listed, and nothing of it is written.
@@ -208,10 +212,9 @@ TEST_F(ToolOnADatabase, StationsExportImportCopyAndRemove) {
     EXPECT_EQ(refused.err, "zwsettings: the file was not imported:\n"
                            "  station 1 (A): no probe (a text, or null when nothing is stored)\n"
                            "  station 2 (B): unknown device code DI_NOPE\n"
-                           "  station 3 (A): the station is listed twice\n"
-                           "(zwsettings --help lists the commands)\n");
+                           "  station 3 (A): the station is listed twice\n");
     EXPECT_EQ(Run({"import", "-"}, "{\"format\": 1, \"stations\": [}").err.substr(0, 36),
-              "zwsettings: line 1, column 28: a val");
+              "zwsettings: line 1, column 28: synta");
 
     EXPECT_EQ(Run({"copy", "--from", "WS7", "--to", "WS8", "--dry-run"}).out.substr(0, 60), // the password hidden
               "WS8: xray (nothing) -> \"VIPERSOFT\\n\\n\\rDIMAXIS\\n***\\n\\rDI_SC");
@@ -255,6 +258,136 @@ TEST_F(ToolOnADatabase, EveryWriteReadsAsAChangeOfTheChoice) {
     EXPECT_EQ(Run({"history", "--since", "last week"}).code, 2);
     EXPECT_NE(Run({"stations"}).out.find("LAST CHANGE"), std::string::npos);
     EXPECT_NE(Run({"stations", "--format", "json"}).out.find("\"lastChange\": {\"time\": \""), std::string::npos);
+}
+
+// Every registered command: an option it does not know is refused with its usage on standard error, and --help
+// prints that usage.
+TEST_F(ToolOnADatabase, EveryCommandRefusesAnUnknownOptionWithItsUsageAndHelpPrintsIt) {
+    ASSERT_GE(tool::Commands().size(), 16u);
+    for (const tool::Command& command : tool::Commands()) {
+        const std::string usage = std::string("usage: zwsettings ") + "[--database PATH] [--password PW] [--quiet] " +
+                                  "[--log FILE] COMMAND ...\n" + command.usage;
+        const ToolRun refused = Run({command.name, "--frobnicate"});
+        EXPECT_EQ(refused.code, toolexit::BadArguments) << command.name;
+        EXPECT_EQ(refused.out, "") << command.name;
+        EXPECT_EQ(refused.err, "zwsettings: unknown option --frobnicate\n" + usage) << command.name;
+        const ToolRun help = Run({command.name, "--help"});
+        EXPECT_EQ(help.code, 0) << command.name;
+        EXPECT_EQ(help.out, usage) << command.name;
+    }
+    // The detect command's own values, refused the same way.
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--format", "xml"},
+                                                {"--format"},
+                                                {"--timeout", "0"},
+                                                {"--timeout", "601"},
+                                                {"--timeout", "1.5"}}) {
+        std::vector<std::string> args = {"detect"};
+        args.insert(args.end(), bad.begin(), bad.end());
+        const ToolRun refused = Run(args);
+        EXPECT_EQ(refused.code, toolexit::BadArguments) << bad[0];
+        EXPECT_NE(refused.err.find("usage: zwsettings [--database"), std::string::npos) << refused.err;
+        EXPECT_NE(refused.err.find("  detect [--format table|json|csv] [--timeout SECONDS]\n"), std::string::npos);
+    }
+}
+
+// No command writes a Dimaxis password, in any format, unless --show-passwords asks; export alone holds it, as
+// its file must bring every value back.
+TEST_F(ToolOnADatabase, NoCommandWritesAPasswordUnlessAsked) {
+    const std::string secret = "Geheim-7", file = folder.File("practice.json");
+    ASSERT_EQ(Run({"apply", "--station", "WS7", "--bridge", "DIMAXIS=" + secret, "--bridge", "VIPERSOFT"}).code, 0);
+    ASSERT_EQ(Run({"set", "INTERFACE", "XRAYWS9"}, "dimaxis\n" + secret + "\n\r").code, 0);
+    using Args = std::vector<std::string>;
+    const struct {
+        Args args;
+        bool shows;
+    } runs[] = {
+        {{"apply", "--station", "WS7", "--bridge", "DIMAXIS=Geheim-8", "--dry-run"}, false},
+        {{"check"}, false},
+        {{"check-station", "--format", "json"}, false},
+        {{"copy", "--from", "WS7", "--to", "WS8"}, false},
+        {{"create-database", folder.File("NEW.MDB")}, false},
+        {{"detect", "--format", "csv"}, false},
+        {{"encrypt-database", folder.File("NONE.MDB")}, false},
+        {{"get", "INTERFACE", "XRAYWS7"}, false},
+        {{"get", "INTERFACE", "XRAYWS9"}, false},
+        {{"get", "INTERFACE", "XRAYWS7", "--show-passwords"}, true},
+        {{"history"}, false},
+        {{"history", "--format", "csv"}, false},
+        {{"history", "--format", "json"}, false},
+        {{"history", "--format", "json", "--show-passwords"}, true},
+        {{"list"}, false},
+        {{"list", "--show-passwords"}, true},
+        {{"show", "--station", "WS9"}, false},
+        {{"show", "--station", "WS7", "--format", "csv"}, false},
+        {{"show", "--station", "WS7", "--format", "json"}, false},
+        {{"stations"}, false},
+        {{"stations", "--grid", "--format", "csv"}, false},
+        {{"stations", "--format", "csv"}, false},
+        {{"stations", "--format", "json"}, false},
+        {{"export", "--output", file}, false},
+        {{"export", "--station", "WS9"}, true},
+        {{"import", file, "--dry-run"}, false},
+        {{"remove", "--station", "WS8"}, false},
+        {{"report"}, false},
+        {{"set", "INTERFACE", "XRAYWS8"}, false},
+        {{"change-password", "New#1"}, false},
+    };
+    std::set<std::string> covered;
+    for (const auto& run : runs) {
+        const ToolRun done = Run(run.args, "DIMAXIS\nGeheim-9\n\r");
+        const std::string said = done.out + done.err;
+        EXPECT_EQ(said.find("Geheim-") != std::string::npos, run.shows) << run.args[0] << ":\n" << said;
+        covered.insert(run.args[0]);
+    }
+    EXPECT_NE(envtest::ReadFile(file).find(secret), std::string::npos) << "the export file holds the password";
+    for (const tool::Command& command : tool::Commands())
+        EXPECT_TRUE(covered.count(command.name)) << command.name << " is not run here";
+}
+
+// Results on standard output, refusals on standard error; an impossible time is refused; the count of an import
+// is the stations it changed.
+TEST_F(ToolOnADatabase, RefusalsGoToStandardErrorAndCountsAndTimesMeanWhatTheySay) {
+    ASSERT_EQ(Run({"set", "INTERFACE", "XRAYWS1"}, "NONE\n\n\r").code, 0);
+    const struct {
+        std::vector<std::string> args;
+        std::string input;
+        int code;
+        std::string out, err; // found in standard output, in standard error ("" for nothing there)
+    } cases[] = {
+        {{"apply", "--bridge", "ORTHOCAD"}, "", 1, "", "Can not find file [C:\\Program Files\\Cadent"},
+        {{"apply", "--bridge", "DEXIS", "--detect"}, "", 1, "", "DEXIS: not found on this workstation"},
+        {{"--quiet", "apply", "--station", "WS2", "--bridge", "SCHICK"}, "", 1, "", "Please select [NCDR.EXE]"},
+        {{"--quiet", "list"}, "", 0, "", ""},
+        {{"history", "--since", "2026-13-45"}, "", 2, "", "--since takes a date"},
+        {{"history", "--since", "2026-02-29"}, "", 2, "", "--since takes a date"},
+        {{"history", "--since", "2026-12-06T24:00"}, "", 2, "", "--since takes a date"},
+        {{"history", "--since", "2026-12-06T23:59:60Z"}, "", 2, "", "--since takes a date"},
+        {{"history", "--since", "2028-02-29T23:59:59Z"}, "", 0, "time", ""},
+        {{"import", "-"},
+         "{\"format\": 1, \"stations\": [{\"station\": \"WS1\", \"xray\": \"NONE\\n\\n\\r\", \"probe\": null},"
+         " {\"station\": \"WS2\", \"xray\": \"NONE\\n\\n\\r\", \"probe\": null},"
+         " {\"station\": \"WS3\", \"xray\": null, \"probe\": \"NONE\\n\"}]}",
+         0,
+         "WS1: unchanged\nWS2: xray (nothing) -> \"NONE\\n\\n\\r\"\nWS3: probe (nothing) -> \"NONE\\n\"\n"
+         "2 station(s) imported\n",
+         ""},
+        {{"check"}, "", 1, "", "the history of INTERFACE XRAYWS1 does not end in its current value"},
+    };
+    for (const auto& c : cases) {
+        if (c.args[0] == "check") { // a value changed behind the history's back
+            const auto database = std::static_pointer_cast<SqliteDatabase>(
+                SqliteDatabaseEngine().OpenDatabase(db, false, false, ";pwd=" + std::string(BuiltInDatabasePassword)));
+            sqlite::Execute(database->Connection(), "UPDATE Settings SET Value = 'X' WHERE Key = 'XRAYWS1'", db);
+        }
+        const ToolRun run = Run(c.args, c.input);
+        EXPECT_EQ(run.code, c.code) << c.args[0] << run.out << run.err;
+        for (const auto& [stream, expected] : {std::pair(run.out, c.out), std::pair(run.err, c.err)}) {
+            if (expected.empty())
+                EXPECT_EQ(stream, "") << c.args.back();
+            else
+                EXPECT_NE(stream.find(expected), std::string::npos) << c.args.back() << ": " << stream;
+        }
+    }
 }
 
 TEST_F(ToolOnADatabase, ApplyDetectTakesOnlyWhatIsFoundOnThisWorkstation) {
