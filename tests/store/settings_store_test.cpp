@@ -56,12 +56,13 @@ TEST_F(SettingsStore, ATransactionNotCommittedIsRolledBackAndLeavesNoJournal) {
 
 TEST_F(SettingsStore, EveryWriteKeepsItsSettingsHistoryWithinTheRetention) {
     auto database = Open();
-    sqlite::Execute(database->Connection(), "PRAGMA synchronous = OFF", path); // many writes, none kept
-
-    // By count: the newest rows of each setting, other settings untouched.
+    // By count: the newest rows of each setting, other settings untouched. (One write may change a value
+    // many times; each change is a row and prunes.)
     WriteStoredSetting(*database, "S", "OTHER", "o");
+    std::vector<SettingChange> changes;
     for (int i = 0; i < HistoryRowsKept + 5; ++i)
-        WriteStoredSetting(*database, "S", "MANY", "v" + std::to_string(i));
+        changes.push_back({"S", "MANY", "v" + std::to_string(i)});
+    WriteStoredSettings(*database, changes, "test");
     const std::vector<std::string> many = HistoryOf(*database, "MANY");
     ASSERT_EQ(many.size(), size_t(HistoryRowsKept));
     EXPECT_EQ(many.front(), "v" + std::to_string(HistoryRowsKept + 4));
@@ -69,8 +70,10 @@ TEST_F(SettingsStore, EveryWriteKeepsItsSettingsHistoryWithinTheRetention) {
     EXPECT_EQ(HistoryOf(*database, "OTHER").size(), 1u);
     // By size: each row holds an eighth of the budget twice (old and new value), so four rows fill it.
     const size_t eighth = size_t(HistoryBytesKept / 8);
+    changes.clear();
     for (const char* value : {"big-1", "big-2", "big-3", "big-4", "big-5", "big-6"})
-        WriteStoredSetting(*database, "S", "BIG", value + std::string(eighth - 5, 'x'));
+        changes.push_back({"S", "BIG", value + std::string(eighth - 5, 'x')});
+    WriteStoredSettings(*database, changes, "test");
     EXPECT_EQ(HistoryOf(*database, "BIG"), (std::vector<std::string>{"big-6xxx", "big-5xxx", "big-4xxx", "big-3xxx"}));
     EXPECT_TRUE(HistoryDisagreements(*database).empty());
 }
