@@ -33,17 +33,28 @@ namespace {
 // as long as they number no more than HistoryRowsKept and their values together take no more than
 // HistoryBytesKept.
 void PruneHistory(sqlite3* connection, const std::string& name, const std::string& section, const std::string& key) {
-    sqlite::Statement prune(
-        connection,
-        "DELETE FROM History WHERE Id IN (SELECT Id FROM (SELECT Id, row_number() OVER w AS n, "
-        "sum(coalesce(octet_length(OldValue), 0) + coalesce(octet_length(NewValue), 0)) OVER w AS bytes "
-        "FROM History WHERE Section = ?1 AND Key = ?2 WINDOW w AS (ORDER BY Id DESC)) "
-        "WHERE n > 1 AND (n > ?3 OR bytes > ?4))",
-        name);
+    // octet_length of a column reads the length from the record's header, not the value from its pages.
+    sqlite::Statement rows(connection,
+                           "SELECT Id, coalesce(octet_length(OldValue), 0) + coalesce(octet_length(NewValue), 0) "
+                           "FROM History WHERE Section = ?1 AND Key = ?2 ORDER BY Id DESC",
+                           name);
+    rows.BindText(1, section);
+    rows.BindText(2, key);
+    int64_t count = 0, bytes = 0, firstDropped = 0;
+    while (rows.Step()) {
+        ++count;
+        bytes += rows.ColumnInt(1);
+        if (count > 1 && (count > HistoryRowsKept || bytes > HistoryBytesKept)) {
+            firstDropped = rows.ColumnInt(0); // and every older row of the setting
+            break;
+        }
+    }
+    if (firstDropped == 0)
+        return;
+    sqlite::Statement prune(connection, "DELETE FROM History WHERE Section = ?1 AND Key = ?2 AND Id <= ?3", name);
     prune.BindText(1, section);
     prune.BindText(2, key);
-    prune.BindInt(3, HistoryRowsKept);
-    prune.BindInt(4, HistoryBytesKept);
+    prune.BindInt(3, firstDropped);
     prune.Step();
 }
 

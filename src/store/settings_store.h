@@ -56,7 +56,7 @@ struct HistoryRow {
 // first while they number at most HistoryRowsKept and their old and new values together take at most
 // HistoryBytesKept bytes. Older rows are deleted in the write's own transaction.
 constexpr int64_t HistoryRowsKept = 100;
-constexpr int64_t HistoryBytesKept = 32 << 20;
+constexpr int64_t HistoryBytesKept = 4 << 20;
 
 // Hands every history row to take, newest first, one at a time: memory does not grow with the history.
 void ForEachHistoryRow(SqliteDatabase& database, const std::function<void(HistoryRow&&)>& take);
