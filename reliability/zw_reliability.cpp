@@ -4,6 +4,8 @@
 //   zw_reliability TOOL FOLDER contention WRITERS SETS READERS
 //   zw_reliability TOOL FOLDER kill-writer TRIES MAX_VALUE_BYTES
 //   zw_reliability TOOL FOLDER kill-create TRIES
+//   zw_reliability TOOL FOLDER kill-rekey TRIES
+//   zw_reliability TOOL FOLDER rekey-contention WRITERS SETS
 //
 // Prints the figures and exits 0 when every check held, 1 otherwise.
 #include <signal.h>
@@ -24,6 +26,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "store/settings_store.h"
 
 namespace {
 
@@ -216,14 +220,16 @@ int Contention(int writers, int sets, int readers) {
             ++count;
         return count;
     };
+    // ... of which each write keeps the newest HistoryRowsKept of its setting.
+    auto kept = [](int sets) { return int(std::min<int64_t>(sets, zw::HistoryRowsKept)); };
     int sharedSets = 0, missingRows = 0;
     for (int w = 0; w < writers; ++w) {
         if (w >= writers - sharedWriters)
             sharedSets += int(lastWritten[w].size());
         else
-            missingRows += std::abs(rowsOf("XRAYWS" + std::to_string(w)) - int(lastWritten[w].size()));
+            missingRows += std::abs(rowsOf("XRAYWS" + std::to_string(w)) - kept(int(lastWritten[w].size())));
     }
-    missingRows += std::abs(rowsOf("XRAYSHARED") - sharedSets);
+    missingRows += std::abs(rowsOf("XRAYSHARED") - kept(sharedSets));
     if (missingRows > 0)
         Problem(std::to_string(missingRows) + " history rows missing or extra");
     CheckIntegrity(database, "after contention");
@@ -311,12 +317,138 @@ int KillCreate(int tries) {
     return 0;
 }
 
+// Whether the database opens (a list runs) with the password.
+bool OpensWith(const fs::path& database, const std::string& password) {
+    return Run(Db(database, {"--password", password, "list"}), "", "opens").status == 0;
+}
+
+// kill -9 of change-password at random moments: every time exactly one of the two passwords opens the file,
+// and every value is still there.
+int KillRekey(int tries) {
+    const fs::path database = folder / "REKEYED.MDB";
+    fs::remove(database);
+    const std::string passwords[2] = {"Practice#A", "Practice#B"};
+    Run({"--password", passwords[0], "create-database", database.string()}, "", "create");
+    std::mt19937 random(11);
+    const std::string value = MakeValue("kept", 200000, random);
+    Run(Db(database, {"--password", passwords[0], "set", "INTERFACE", "XRAYWS1"}), value, "set");
+    const Result whole = Run(Db(database, {"--password", passwords[0], "change-password", passwords[1]}), "", "whole");
+    int current = whole.status == 0 ? 1 : 0, changed = 0, kept = 0;
+    // The re-key commits at its very end: kills reach past an uninterrupted run's time, so some land after.
+    const auto span = std::max<long>(1000, long(whole.milliseconds * 1500));
+    for (int i = 0; i < tries; ++i) {
+        const pid_t child =
+            Start(Db(database, {"--password", passwords[current], "change-password", passwords[1 - current]}),
+                  "/dev/null", folder / "k.out", folder / "k.err");
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % span));
+        kill(child, SIGKILL);
+        Wait(child);
+        const bool oldOpens = OpensWith(database, passwords[current]);
+        const bool newOpens = OpensWith(database, passwords[1 - current]);
+        if (oldOpens == newOpens) {
+            Problem("after a killed change-password " + std::string(oldOpens ? "both" : "neither") +
+                    " password opens the database");
+            continue;
+        }
+        if (newOpens)
+            current = 1 - current, ++changed;
+        else
+            ++kept;
+        const Result got =
+            Run(Db(database, {"--password", passwords[current], "get", "INTERFACE", "XRAYWS1"}), "", "get");
+        if (got.out != value)
+            Problem("after a killed change-password the value is not the one stored");
+        const Result check = Run(Db(database, {"--password", passwords[current], "check"}), "", "check");
+        if (check.status != 0 || check.out != "ok\n")
+            Problem("integrity check after a killed change-password: " + check.out + check.err);
+    }
+    // A killed re-key may leave its unfinished new file; the next one removes it, its process being gone.
+    if (Run(Db(database, {"--password", passwords[current], "change-password", passwords[1 - current]}), "", "last")
+            .status != 0)
+        Problem("a change-password after the killed ones failed");
+    for (const auto& entry : fs::directory_iterator(folder))
+        if (entry.path().filename().string().starts_with("REKEYED.MDB") && entry.path() != database)
+            Problem("a file stayed beside the database: " + entry.path().string());
+    std::printf("kill-rekey: %d tries (kills within %.0f ms): %d left the old password, %d the new one\n", tries,
+                whole.milliseconds, kept, changed);
+    return 0;
+}
+
+// Writers keep setting values while the password is changed back and forth. A write waits for the re-key;
+// then it goes on, or fails saying the password was changed (3031), or waited too long (3218). Nothing
+// that was stored is lost and no other failure appears.
+int RekeyContention(int writers, int sets) {
+    const fs::path database = folder / "REKEYING.MDB";
+    fs::remove(database);
+    const std::string passwords[2] = {"ZeltWin#Db1", "Other#Pw2"};
+    Run({"create-database", database.string()}, "", "create");
+    std::vector<std::string> lastWritten(writers);
+    std::atomic<int> succeeded{0}, changedMessages{0}, busy{0}, rekeys{0};
+    std::atomic<bool> writing{true};
+    std::vector<std::thread> threads;
+    for (int w = 0; w < writers; ++w)
+        threads.emplace_back([&, w] {
+            std::mt19937 random(w + 100);
+            for (int i = 0; i < sets; ++i) {
+                const std::string value = MakeValue("R" + std::to_string(w) + "-" + std::to_string(i), 64, random);
+                const Result result =
+                    Run(Db(database, {"--password", passwords[0], "set", "INTERFACE", "XRAYWS" + std::to_string(w)}),
+                        value, "rw" + std::to_string(w));
+                if (result.status == 0) {
+                    lastWritten[w] = value, ++succeeded;
+                } else if (result.err.find("(error 3031)") != std::string::npos &&
+                           (result.err.find("was changed") != std::string::npos ||
+                            result.err.find("Not a valid password") != std::string::npos)) {
+                    ++changedMessages;
+                } else if (result.err.find("(error 3218)") != std::string::npos) {
+                    ++busy;
+                } else {
+                    Problem("a set during a re-key failed otherwise: " + result.err);
+                }
+            }
+        });
+    threads.emplace_back([&] {
+        for (int current = 0; writing; current = 1 - current) {
+            const Result result =
+                Run(Db(database, {"--password", passwords[current], "change-password", passwords[1 - current]}), "",
+                    "rekey");
+            if (result.status != 0) {
+                if (result.err.find("(error 3218)") == std::string::npos)
+                    Problem("change-password failed: " + result.err);
+                current = 1 - current; // the password stayed
+            } else {
+                ++rekeys;
+            }
+        }
+    });
+    for (int w = 0; w < writers; ++w)
+        threads[w].join();
+    writing = false;
+    threads.back().join();
+    const std::string password = OpensWith(database, passwords[0]) ? passwords[0] : passwords[1];
+    int lost = 0;
+    for (int w = 0; w < writers; ++w)
+        if (!lastWritten[w].empty())
+            lost += Run(Db(database, {"--password", password, "get", "INTERFACE", "XRAYWS" + std::to_string(w)}), "",
+                        "final")
+                        .out != lastWritten[w];
+    if (lost > 0)
+        Problem(std::to_string(lost) + " keys lost their last write during re-keys");
+    const Result check = Run(Db(database, {"--password", password, "check"}), "", "check");
+    if (check.status != 0 || check.out != "ok\n")
+        Problem("integrity check after re-keys: " + check.out + check.err);
+    std::printf("rekey-contention: %d writers x %d sets during %d re-keys: %d stored, %d refused as the password "
+                "was changed, %d timed out, lost: %d\n",
+                writers, sets, rekeys.load(), succeeded.load(), changedMessages.load(), busy.load(), lost);
+    return lost;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 4) {
         std::cerr << "usage: zw_reliability TOOL FOLDER contention WRITERS SETS READERS | kill-writer TRIES "
-                     "MAX_BYTES | kill-create TRIES\n";
+                     "MAX_BYTES | kill-create TRIES | kill-rekey TRIES | rekey-contention WRITERS SETS\n";
         return 2;
     }
     tool = fs::absolute(argv[1]).string();
@@ -330,6 +462,10 @@ int main(int argc, char** argv) {
         KillWriter(int(number(4, 100)), size_t(number(5, 8 << 20)));
     else if (mode == "kill-create")
         KillCreate(int(number(4, 100)));
+    else if (mode == "kill-rekey")
+        KillRekey(int(number(4, 100)));
+    else if (mode == "rekey-contention")
+        RekeyContention(int(number(4, 6)), int(number(5, 15)));
     else
         return 2;
     std::printf("%s: %d problems\n", mode.c_str(), problems);

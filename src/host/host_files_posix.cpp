@@ -64,4 +64,28 @@ void MoveReplacing(const std::filesystem::path& from, const std::filesystem::pat
     SyncFolderOf(to);
 }
 
+bool WritePrivateFile(const std::filesystem::path& path, const std::string& text) {
+    std::filesystem::path temporary = path;
+    temporary += ".new-" + std::to_string(::getpid());
+    const int handle = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (handle < 0)
+        return false;
+    size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t n = ::write(handle, text.data() + written, text.size() - written);
+        if (n <= 0 && errno != EINTR)
+            break;
+        written += n > 0 ? size_t(n) : 0;
+    }
+    // A file that was already there under this name had its own mode: the temporary one is 0600 whatever
+    // the umask.
+    const bool whole = written == text.size() && ::fchmod(handle, 0600) == 0 && ::fsync(handle) == 0;
+    if (::close(handle) != 0 || !whole || ::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    SyncFolderOf(path);
+    return true;
+}
+
 } // namespace zw::host

@@ -48,4 +48,22 @@ void MoveReplacing(const std::filesystem::path& from, const std::filesystem::pat
         MoveFailed(to, GetLastError());
 }
 
+bool WritePrivateFile(const std::filesystem::path& path, const std::string& text) {
+    std::filesystem::path temporary = path;
+    temporary += L".new-" + std::to_wstring(GetCurrentProcessId());
+    HANDLE file =
+        CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    const bool whole = WriteFile(file, text.data(), DWORD(text.size()), &written, nullptr) && written == text.size() &&
+                       FlushFileBuffers(file);
+    CloseHandle(file);
+    if (!whole || !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileW(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
 } // namespace zw::host

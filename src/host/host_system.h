@@ -34,6 +34,12 @@ bool ProcessRunning(uint32_t processId);
 bool MoveNoReplace(const std::filesystem::path& from, const std::filesystem::path& to);
 void MoveReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
 
+// Writes a whole file that may hold a secret (an export carries bridge passwords): under a temporary name
+// beside it first, then renamed into place, so a failure leaves the old file or none. POSIX makes it
+// readable and writable by its owner only (0600); on Windows it takes the folder's permissions. False
+// when it could not be written; nothing is left behind then.
+bool WritePrivateFile(const std::filesystem::path& path, const std::string& text);
+
 // A file-system path from UTF-8 text: Windows paths are wide, so the text must not go through the ANSI
 // code page on its way there.
 inline std::filesystem::path PathFromUtf8(const std::string& text) {

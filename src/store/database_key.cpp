@@ -7,6 +7,7 @@
 
 #include "base/error_numbers.h"
 #include "base/runtime_error.h"
+#include "database_error.h"
 #include "host/environment_overrides.h"
 #include "host/host_system.h"
 #include "sqlite_statement.h"
@@ -19,12 +20,12 @@ int KeyDerivationIterations(const std::string& password) {
 
 void ApplyDatabaseKey(sqlite3* connection, const std::string& password, const std::string& databaseName) {
     if (password.empty())
-        throw RuntimeError(dberrors::InvalidPassword, "Not a valid password.");
+        throw DatabaseError(dberrors::InvalidPassword, "Not a valid password.");
     const int cipher = sqlite3mc_cipher_index("chacha20");
     if (sqlite3mc_config(connection, "cipher", cipher) != cipher ||
         sqlite3mc_config_cipher(connection, "chacha20", "kdf_iter", KeyDerivationIterations(password)) < 0)
-        throw RuntimeError(dberrors::EngineFailure,
-                           "The database cipher could not be set up for '" + databaseName + "'.");
+        throw DatabaseError(dberrors::EngineFailure,
+                            "The database cipher could not be set up for '" + databaseName + "'.");
     const int rc = sqlite3_key(connection, password.data(), int(password.size()));
     if (rc != SQLITE_OK)
         sqlite::Fail(connection, rc, databaseName);

@@ -19,10 +19,12 @@ void CreateProductDatabase(const std::string& path, const std::string& password)
 // says it is.
 void CheckProductDatabase(sqlite3* connection, const std::string& name);
 
-// Rewrites the product database at path under a new password, and moves the result into place only when
-// it is complete: the old file stays whole until then. currentPassword is the password it opens with, or
-// nothing for an unencrypted database (one made by an earlier version of the program). Nobody may write to
-// the database meanwhile: the old database is locked exclusively while it is copied.
+// Encrypts the product database at path with a new password. With currentPassword, the password it opens
+// with, the library re-keys it in place inside one write transaction: other connections wait for it, and a
+// crash leaves the journal that puts the old pages back. Without one, path is an unencrypted database made
+// by an earlier version: its write-ahead log (if any) is folded in first, an encrypted copy is built beside
+// it and moved over it only when complete. Fails with RuntimeError 5 for a password nobody could open the
+// database with, and leaves the file as it was on every failure.
 void ReencryptProductDatabase(const std::string& path, const std::optional<std::string>& currentPassword,
                               const std::string& newPassword);
 

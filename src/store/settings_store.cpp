@@ -7,6 +7,7 @@
 #include "host/environment_overrides.h"
 #include "host/host_system.h"
 #include "sqlite_statement.h"
+#include "sqlite_transaction.h"
 
 namespace zw {
 
@@ -26,6 +27,39 @@ void WriteStoredSetting(SqliteDatabase& database, const std::string& section, co
     WriteStoredSettings(database, {{section, key, value}}, writer);
 }
 
+namespace {
+
+// Keeps the history of one setting within its retention: the newest row always, then newer rows first for
+// as long as they number no more than HistoryRowsKept and their values together take no more than
+// HistoryBytesKept.
+void PruneHistory(sqlite3* connection, const std::string& name, const std::string& section, const std::string& key) {
+    // octet_length of a column reads the length from the record's header, not the value from its pages.
+    sqlite::Statement rows(connection,
+                           "SELECT Id, coalesce(octet_length(OldValue), 0) + coalesce(octet_length(NewValue), 0) "
+                           "FROM History WHERE Section = ?1 AND Key = ?2 ORDER BY Id DESC",
+                           name);
+    rows.BindText(1, section);
+    rows.BindText(2, key);
+    int64_t count = 0, bytes = 0, firstDropped = 0;
+    while (rows.Step()) {
+        ++count;
+        bytes += rows.ColumnInt(1);
+        if (count > 1 && (count > HistoryRowsKept || bytes > HistoryBytesKept)) {
+            firstDropped = rows.ColumnInt(0); // and every older row of the setting
+            break;
+        }
+    }
+    if (firstDropped == 0)
+        return;
+    sqlite::Statement prune(connection, "DELETE FROM History WHERE Section = ?1 AND Key = ?2 AND Id <= ?3", name);
+    prune.BindText(1, section);
+    prune.BindText(2, key);
+    prune.BindInt(3, firstDropped);
+    prune.Step();
+}
+
+} // namespace
+
 void WriteStoredSettings(SqliteDatabase& database, const std::vector<SettingChange>& changes,
                          const std::string& writer) {
     sqlite3* connection = database.Connection();
@@ -34,7 +68,7 @@ void WriteStoredSettings(SqliteDatabase& database, const std::vector<SettingChan
     const std::string workstation = StationIdentifier();
     const std::string user = host::UserName();
     try {
-        sqlite::Execute(connection, "BEGIN IMMEDIATE", name);
+        sqlite::Transaction transaction(connection, name, sqlite::Transaction::Kind::Immediate);
         for (const SettingChange& change : changes) {
             // The old value is read inside the transaction that replaces it, so the history names exactly
             // what this write replaced, whatever other workstations wrote before.
@@ -65,16 +99,16 @@ void WriteStoredSettings(SqliteDatabase& database, const std::vector<SettingChan
             old ? record.BindText(7, *old) : record.BindNull(7);
             change.value ? record.BindText(8, *change.value) : record.BindNull(8);
             record.Step();
+            PruneHistory(connection, name, change.section, change.key);
         }
-        sqlite::Execute(connection, "COMMIT", name);
+        transaction.Commit();
     } catch (const RuntimeError& error) {
-        // A commit that failed (readers holding on past the timeout) leaves the transaction open.
-        if (sqlite3_get_autocommit(connection) == 0)
-            sqlite3_exec(connection, "ROLLBACK", nullptr, nullptr, nullptr);
         // The journal is made beside the database at the first write: when it cannot be, the folder is
         // read-only for this user, though the file itself may not be.
         if (error.Number() == dberrors::FileNotFound)
             sqlite::ReadOnlyFolder(name);
+        if (error.Number() == dberrors::Corrupt)
+            database.PutBackFailedWrite();
         throw;
     }
 }
@@ -96,14 +130,18 @@ HistoryRow HistoryRowOf(const sqlite::Statement& query, bool withValues) {
 
 } // namespace
 
-std::vector<HistoryRow> ReadHistory(SqliteDatabase& database) {
+void ForEachHistoryRow(SqliteDatabase& database, const std::function<void(HistoryRow&&)>& take) {
     sqlite::Statement query(
         database.Connection(),
         (std::string("SELECT ") + HistoryColumns + ", OldValue, NewValue FROM History ORDER BY Id DESC").c_str(),
         database.Name());
-    std::vector<HistoryRow> rows;
     while (query.Step())
-        rows.push_back(HistoryRowOf(query, true));
+        take(HistoryRowOf(query, true));
+}
+
+std::vector<HistoryRow> ReadHistory(SqliteDatabase& database) {
+    std::vector<HistoryRow> rows;
+    ForEachHistoryRow(database, [&](HistoryRow&& row) { rows.push_back(std::move(row)); });
     return rows;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,6 +51,15 @@ struct HistoryRow {
     std::optional<std::string> oldValue; // none: there was no value
     std::optional<std::string> newValue; // none: the value was removed
 };
+
+// How much history every write keeps of the setting it writes: its newest row always, then newer rows
+// first while they number at most HistoryRowsKept and their old and new values together take at most
+// HistoryBytesKept bytes. Older rows are deleted in the write's own transaction.
+constexpr int64_t HistoryRowsKept = 100;
+constexpr int64_t HistoryBytesKept = 4 << 20;
+
+// Hands every history row to take, newest first, one at a time: memory does not grow with the history.
+void ForEachHistoryRow(SqliteDatabase& database, const std::function<void(HistoryRow&&)>& take);
 
 // The whole history, newest first.
 std::vector<HistoryRow> ReadHistory(SqliteDatabase& database);

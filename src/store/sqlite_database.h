@@ -14,7 +14,8 @@ constexpr int DefaultBusyTimeoutMs = 5000;
 // An open product database: one SQLite connection.
 class SqliteDatabase : public Database {
 public:
-    SqliteDatabase(std::string name, sqlite3* connection, bool readOnly);
+    SqliteDatabase(std::string name, sqlite3* connection, bool readOnly, bool exclusive = false,
+                   std::string password = {});
     ~SqliteDatabase() override;
     SqliteDatabase(const SqliteDatabase&) = delete;
     SqliteDatabase& operator=(const SqliteDatabase&) = delete;
@@ -27,11 +28,18 @@ public:
     void SetBusyTimeout(int milliseconds);
     // The connection; RuntimeError 3420 once the database is closed.
     sqlite3* Connection() const;
+    // After a write that met a page it could not read, SQLite leaves the write's journal beside the file
+    // (the file itself was not yet changed) and no later connection removes it. This closes the connection,
+    // opens the file again with the same key, and removes that journal under the write lock. When that
+    // fails the database stays closed.
+    void PutBackFailedWrite();
 
 private:
     std::string name_;
     sqlite3* connection_;
     bool readOnly_;
+    bool exclusive_;
+    std::string password_;
 };
 
 // Opens product databases. The file must exist (it is never created here), be a product database and
@@ -47,6 +55,10 @@ public:
 private:
     int busyTimeoutMs_ = DefaultBusyTimeoutMs;
 };
+
+// Opens the file with the password and removes the journal that a write which failed on a damaged page
+// left beside it (see PutBackFailedWrite); then closes it. Nothing is thrown: what fails is left as it is.
+void PlayBackJournal(const std::string& name, const std::string& password);
 
 // The password of a connect text such as ";pwd=secret": everything after "pwd=" (any case) up to the next
 // ";"; empty when the text names none.

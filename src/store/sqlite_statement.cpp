@@ -7,36 +7,56 @@
 
 #include "base/error_numbers.h"
 #include "base/runtime_error.h"
+#include "database_error.h"
 
 namespace zw::sqlite {
 
 void ReadOnlyFolder(const std::string& databaseName) {
-    throw RuntimeError(dberrors::ReadOnly, "Cannot update. Database or object is read-only: the folder of '" +
-                                               databaseName + "' does not allow this user to make files in it.");
+    throw DatabaseError(dberrors::ReadOnly,
+                        "Cannot update. Database or object is read-only: the folder of '" + databaseName +
+                            "' does not allow this user to make files in it.",
+                        SQLITE_READONLY_DIRECTORY);
 }
 
 void Fail(sqlite3* connection, int resultCode, const std::string& databaseName) {
+    const int engineCode = connection != nullptr ? sqlite3_extended_errcode(connection) : resultCode;
     const std::string detail = connection != nullptr ? sqlite3_errmsg(connection) : sqlite3_errstr(resultCode);
     const std::string suffix = " (" + detail + ")";
     switch (resultCode & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        throw RuntimeError(dberrors::Locked, "Could not update; currently locked: '" + databaseName + "'." + suffix);
+        throw DatabaseError(dberrors::Locked, "Could not update; currently locked: '" + databaseName + "'." + suffix,
+                            engineCode);
     case SQLITE_READONLY:
-        if (connection != nullptr && sqlite3_extended_errcode(connection) == SQLITE_READONLY_DIRECTORY)
+        if (engineCode == SQLITE_READONLY_DIRECTORY)
             ReadOnlyFolder(databaseName);
-        throw RuntimeError(dberrors::ReadOnly,
-                           "Cannot update. Database or object is read-only: '" + databaseName + "'." + suffix);
+        // Only a change of the password puts a new file in the database's place while others have it open.
+        if (engineCode == SQLITE_READONLY_DBMOVED)
+            throw DatabaseError(dberrors::InvalidPassword,
+                                "Not a valid password: the password of '" + databaseName +
+                                    "' was changed while this program had it open. Run it again with the new "
+                                    "password.",
+                                engineCode);
+        throw DatabaseError(dberrors::ReadOnly,
+                            "Cannot update. Database or object is read-only: '" + databaseName + "'." + suffix,
+                            engineCode);
     case SQLITE_NOTADB:
-        throw RuntimeError(dberrors::UnrecognisedFormat, "Unrecognized database format '" + databaseName + "'.");
+        // The connection had read page 1 with its password when it was opened: now no page decrypts with it.
+        throw DatabaseError(dberrors::InvalidPassword,
+                            "Not a valid password: the password of '" + databaseName +
+                                "' was changed while this program had it open. Run it again with the new password.",
+                            engineCode);
     case SQLITE_CORRUPT:
-        throw RuntimeError(dberrors::Corrupt, "Cannot open database '" + databaseName +
-                                                  "'. The file may not be a product database, or it may be corrupt." +
-                                                  suffix);
+        throw DatabaseError(dberrors::Corrupt,
+                            "The database '" + databaseName +
+                                "' is damaged: a page of it fails its check. 'zwsettings check' lists what can be "
+                                "read." +
+                                suffix,
+                            engineCode);
     case SQLITE_CANTOPEN:
-        throw RuntimeError(dberrors::FileNotFound, "Could not open file '" + databaseName + "'." + suffix);
+        throw DatabaseError(dberrors::FileNotFound, "Could not open file '" + databaseName + "'." + suffix, engineCode);
     default:
-        throw RuntimeError(dberrors::EngineFailure, "Database error in '" + databaseName + "'." + suffix);
+        throw DatabaseError(dberrors::EngineFailure, "Database error in '" + databaseName + "'." + suffix, engineCode);
     }
 }
 

@@ -161,7 +161,8 @@ std::vector<std::string> Arguments::Rest(size_t min, size_t max) {
 }
 
 std::string Invocation::Password() const {
-    return password ? *password : ProductDatabasePassword();
+    // Taken whole or refused, the same for opening, making and re-keying: a connect text would cut it at ';'.
+    return NewDatabasePassword(password ? *password : ProductDatabasePassword());
 }
 
 std::string Invocation::DatabasePath() const {

@@ -1,6 +1,5 @@
 // export [--station S ...] [--output FILE]: the workstations' choices as JSON, raw values authoritative.
 #include <algorithm>
-#include <fstream>
 #include <ostream>
 
 #include "choice_output.h"
@@ -39,10 +38,8 @@ int Run(Invocation& run) {
         run.Out() << text;
         return toolexit::Success;
     }
-    std::ofstream file(host::PathFromUtf8(*output), std::ios::binary | std::ios::trunc);
-    file << text;
-    file.close();
-    if (!file)
+    // The export carries passwords of the bridges that use one: the file is its owner's only.
+    if (!host::WritePrivateFile(host::PathFromUtf8(*output), text))
         throw UsageError{"cannot write " + *output, false};
     run.Out() << stations.size() << " station(s) exported to " << *output << "\n";
     return toolexit::Success;

@@ -1,5 +1,6 @@
 // history [--station S] [--since DATE]: who changed which workstation's choice, when, from what to what.
 #include <chrono>
+#include <functional>
 #include <ostream>
 
 #include "choice_output.h"
@@ -79,27 +80,33 @@ int Run(Invocation& run) {
     const std::string from = since ? SinceTime(*since) : "";
     run.station = station.value_or("*");
 
-    std::vector<std::pair<HistoryRow, ChoiceChange>> rows;
-    for (HistoryRow& row : ReadHistory(run.Database())) {
-        if (row.time.compare(0, from.size(), from) < 0)
-            continue;
-        ChoiceChange change = DescribeChange(row);
-        if (station && change.station != *station)
-            continue;
-        rows.emplace_back(std::move(row), std::move(change));
-    }
+    // Rows come one at a time: the values they carry may be large, and only the table keeps what it shows.
+    auto forEachWanted = [&](const std::function<void(const HistoryRow&, const ChoiceChange&)>& take) {
+        ForEachHistoryRow(run.Database(), [&](HistoryRow&& row) {
+            if (row.time.compare(0, from.size(), from) < 0)
+                return;
+            const ChoiceChange change = DescribeChange(row);
+            if (!station || change.station == *station)
+                take(row, change);
+        });
+    };
 
     if (format == Format::Json) {
-        Json list = Json::array();
-        for (const auto& [row, change] : rows)
-            list.push_back(RowJson(row, change, showPasswords));
-        run.Out() << JsonText(list, 1) << "\n";
+        // Written as JsonText writes a list a row a line, a row at a time.
+        bool first = true;
+        run.Out() << "[";
+        forEachWanted([&](const HistoryRow& row, const ChoiceChange& change) {
+            run.Out() << (first ? "\n  " : ",\n  ") << JsonText(RowJson(row, change, showPasswords));
+            first = false;
+        });
+        run.Out() << (first ? "]" : "\n]") << "\n";
         return toolexit::Success;
     }
     Rows cells{{"time", "station", "value", "user", "workstation", "writer", "change"}};
-    for (const auto& [row, change] : rows)
+    forEachWanted([&](const HistoryRow& row, const ChoiceChange& change) {
         cells.push_back({row.time, Escaped(change.station), change.what, Escaped(row.user), Escaped(row.workstation),
                          row.writer, Joined(change.lines, format == Format::Csv ? "\n" : "; ")});
+    });
     WriteRows(run.Out(), format, cells);
     return toolexit::Success;
 }

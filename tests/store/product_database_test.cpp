@@ -139,8 +139,18 @@ TEST_F(EnvProductDatabase, ReencryptingKeepsEveryValueAndTheHistoryAndSwapsTheFi
 
     EXPECT_EQ(envtest::ErrorNumberOf([&] { ReencryptProductDatabase(plain, "wrong", "New#2"); }), 3031);
     EXPECT_EQ(envtest::ErrorNumberOf([&] { ReencryptProductDatabase(plain, Password, "a;b"); }), 5);
+    // The password changes in place: a connection opened before may not write, and is told why.
+    auto before = Open(plain);
     ReencryptProductDatabase(plain, Password, "New#2");
     EXPECT_EQ(OpenError(plain), 3031);
+    try {
+        WriteStoredSetting(*before, "INTERFACE", "XRAYWS7", "lost", "test");
+        ADD_FAILURE() << "a write with the old password";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.Number(), 3031);
+        EXPECT_NE(std::string(error.what()).find("was changed"), std::string::npos) << error.what();
+    }
+    before.reset();
     auto reopened = Open(plain, "New#2");
     EXPECT_EQ(ReadStoredSetting(*reopened, "INTERFACE", "XRAYWS7"), "NONE\n\r");
     const std::vector<HistoryRow> history = ReadHistory(*reopened);

@@ -1,0 +1,163 @@
+// The settings tool where a database command is refused or fails: every file stays as it was, nothing is
+// made beside it, and the message names the cause and its number.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <map>
+#include <sstream>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+#include "host/environment_overrides.h"
+#include "store/database_key.h"
+#include "store/product_database.h"
+#include "store/settings_store.h"
+#include "store/sqlite_database.h"
+#include "support/env_test_support.h"
+#include "tools/settings_tool.h"
+
+namespace zw {
+namespace {
+
+struct ToolRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+// Every file of the folder with its bytes.
+std::map<std::string, std::string> Snapshot(const envtest::TempFolder& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path)) {
+        const std::u8string name = entry.path().filename().u8string();
+        files[std::string(name.begin(), name.end())] =
+            envtest::ReadFile(folder.File(std::string(name.begin(), name.end())));
+    }
+    return files;
+}
+
+// A database of an earlier version in write-ahead-log mode, as a crash left it: its newest setting, a
+// bridge password among them, still only in the log beside it.
+void MakeEarlierDatabaseWithLog(const std::string& path) {
+    const std::string live = path + ".live";
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open(live.c_str(), &raw), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(raw,
+                           "PRAGMA journal_mode = WAL; PRAGMA wal_autocheckpoint = 0; "
+                           "CREATE TABLE Settings(Section, Key, Value); "
+                           "INSERT INTO Settings VALUES ('INTERFACE', 'XRAYWS1', 'DIMAXIS\nhunter2-secret\n')",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    std::filesystem::copy_file(envtest::PathOf(live), envtest::PathOf(path));
+    std::filesystem::copy_file(envtest::PathOf(live + "-wal"), envtest::PathOf(path + "-wal"));
+    sqlite3_close(raw);
+    std::filesystem::remove(envtest::PathOf(live));
+}
+
+// Spoils one byte in the middle of a page: its tag no longer fits.
+void DamagePage(const std::string& path, int page) {
+    std::string bytes = envtest::ReadFile(path);
+    const size_t pageSize = size_t(uint8_t(bytes[16])) << 8 | uint8_t(bytes[17]); // kept plain by the library
+    bytes[size_t(page - 1) * pageSize + pageSize / 2] ^= 0x5a;
+    envtest::WriteFile(path, bytes);
+}
+
+class DatabaseFailures : public ::testing::Test {
+protected:
+    DatabaseFailures() { CreateProductDatabase(db, BuiltInDatabasePassword); }
+    ToolRun Run(std::vector<std::string> args, const std::optional<std::string>& input = "") const {
+        args.insert(args.begin(), {"--database", db});
+        std::ostringstream out, err;
+        const int code = RunSettingsTool(args, {[&] { return input; }, out, err});
+        return {code, out.str(), err.str()};
+    }
+
+    envtest::TempFolder folder;
+    envtest::ScopedVariable password{"ZELT_DB_PASSWORD", std::nullopt};
+    std::string db = folder.File("ZELTWIN.MDB");
+};
+
+TEST_F(DatabaseFailures, RefusedCommandsChangeNoFileAndNameTheCause) {
+    ASSERT_EQ(Run({"set", "INTERFACE", "XRAYWS1"}, "SCHICK\n").code, 0);
+    ASSERT_EQ(Run({"--password", BuiltInDatabasePassword, "change-password", "right"}).code, 0);
+    const std::string earlier = folder.File("EARLIER.MDB");
+    MakeEarlierDatabaseWithLog(earlier);
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        std::string saying;
+    };
+    const std::vector<Case> cases = {
+        // A password is taken whole or refused, for opening as for making and re-keying.
+        {{"--password", "right;junk", "list"}, 2, "may not contain ';'"},
+        {{"--password", "right", "change-password", "new;er"}, 2, "may not contain ';'"},
+        {{"--password", "a;b", "create-database", folder.File("NEW.MDB")}, 2, "may not contain ';'"},
+        {{"--password", "", "list"}, 2, "may not be empty"},
+        {{"--password", "wrong", "set", "INTERFACE", "XRAYWS1"}, 3, "(error 3031)"},
+        // Looking at an earlier version's database makes no log or shared memory beside it.
+        {{"--database", earlier, "list"}, 3, "made by an earlier version. Encrypt it with: zwsettings encrypt"},
+        {{"--password", "right", "encrypt-database", db}, 3, "is not an unencrypted product database"},
+    };
+    for (const Case& c : cases) {
+        const auto before = Snapshot(folder);
+        const ToolRun run = Run(c.args, "DEXIS\n");
+        EXPECT_EQ(run.code, c.code) << c.args.back() << run.err;
+        EXPECT_NE(run.err.find(c.saying), std::string::npos) << run.err;
+        EXPECT_EQ(Snapshot(folder), before) << c.args.back();
+    }
+    EXPECT_EQ(Run({"--password", "right", "get", "INTERFACE", "XRAYWS1"}).out, "SCHICK\n");
+}
+
+TEST_F(DatabaseFailures, EncryptingAnEarlierDatabaseTakesItsLogAndLeavesNothingReadableBeside) {
+    const std::string earlier = folder.File("EARLIER.MDB");
+    MakeEarlierDatabaseWithLog(earlier);
+    ASSERT_EQ(Run({"encrypt-database", earlier}).code, 0);
+    for (const char* suffix : {"-wal", "-shm", "-journal"})
+        EXPECT_FALSE(std::filesystem::exists(envtest::PathOf(earlier + suffix))) << suffix;
+    EXPECT_EQ(envtest::ReadFile(earlier).find("hunter2-secret"), std::string::npos);
+    EXPECT_EQ(Run({"--database", earlier, "get", "INTERFACE", "XRAYWS1", "--show-passwords"}).out,
+              "DIMAXIS\nhunter2-secret\n");
+}
+
+TEST_F(DatabaseFailures, ADamagedPageIsNamedByCheckAndAWriteThatMeetsItChangesNothing) {
+    ASSERT_EQ(Run({"set", "INTERFACE", "XRAYWS1"}, "SCHICK\n").code, 0);
+    // Page 4 holds the history: the settings stay readable, a write that records its change is not.
+    DamagePage(db, 4);
+    EXPECT_EQ(Run({"get", "INTERFACE", "XRAYWS1"}).out, "SCHICK\n");
+    const auto before = Snapshot(folder);
+    const ToolRun set = Run({"set", "INTERFACE", "XRAYWS1"}, "DEXIS\n");
+    EXPECT_EQ(set.code, 3);
+    EXPECT_NE(set.err.find("is damaged"), std::string::npos) << set.err;
+    EXPECT_NE(set.err.find("(error 3049)"), std::string::npos) << set.err;
+    EXPECT_EQ(Snapshot(folder), before);
+    const ToolRun check = Run({"check"});
+    EXPECT_EQ(check.code, 1) << check.err;
+    EXPECT_NE(check.err.find("table History"), std::string::npos) << check.err;
+    EXPECT_EQ(check.err.find("table Settings"), std::string::npos) << check.err;
+    // Nothing opens without page 1.
+    DamagePage(db, 1);
+    EXPECT_EQ(Run({"check"}).code, 3);
+}
+
+#ifndef _WIN32
+TEST_F(DatabaseFailures, AnExportIsItsOwnersOnlyWhateverTheUmaskOrTheFileBefore) {
+    ASSERT_EQ(Run({"set", "INTERFACE", "XRAYWS1"}, "DIMAXIS\nhunter2\n").code, 0);
+    const std::string output = folder.File("export.json");
+    envtest::WriteFile(output, "old");
+    chmod(output.c_str(), 0644);
+    const mode_t umask = ::umask(0);
+    const ToolRun run = Run({"export", "--output", output});
+    ::umask(umask);
+    ASSERT_EQ(run.code, 0) << run.err;
+    struct stat status {};
+    ASSERT_EQ(stat(output.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+    EXPECT_NE(envtest::ReadFile(output).find("hunter2"), std::string::npos);
+    EXPECT_EQ(Snapshot(folder).size(), 2u) << "the database and the export";
+}
+#endif
+
+} // namespace
+} // namespace zw
