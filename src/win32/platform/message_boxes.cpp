@@ -11,7 +11,7 @@ int Win32MessageBoxes::Show(const std::string& text, int style, const std::strin
     const int answer =
         MessageBoxW(owner, win32::Widen(text).c_str(), win32::Widen(title).c_str(), static_cast<UINT>(style));
     if (answer == 0)
-        throw RuntimeError(errors::UserDefined, "Could not show a message box");
+        throw RuntimeError(errors::InvalidProcedureCall, "Could not show a message box");
     return answer;
 }
 

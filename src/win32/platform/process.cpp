@@ -10,13 +10,6 @@
 
 namespace zw {
 
-namespace {
-
-constexpr int DeviceUnavailable = 68;
-constexpr int PathNotFound = 76;
-
-} // namespace
-
 std::wstring win32::FolderOfFile(std::wstring_view path) {
     const size_t slash = path.find_last_of(L"\\/");
     if (slash == std::wstring_view::npos)
@@ -37,7 +30,7 @@ std::string Win32Process::ProgramFileFolder() {
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0)
-            throw RuntimeError(errors::UserDefined, "Could not read the program file's name");
+            throw RuntimeError(errors::InvalidProcedureCall, "Could not read the program file's name");
         if (length < path.size()) {
             path.resize(length);
             break;
@@ -51,10 +44,10 @@ void Win32Process::ChangeDrive(const std::string& drive) {
     const char letter = drive.empty() ? '\0' : drive[0];
     const bool isLetter = (letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z');
     if (!isLetter)
-        throw RuntimeError(DeviceUnavailable, "Device unavailable");
+        throw RuntimeError(errors::DeviceUnavailable);
     const int number = (letter & ~0x20) - 'A' + 1;
     if (_chdrive(number) != 0)
-        throw RuntimeError(DeviceUnavailable, "Device unavailable");
+        throw RuntimeError(errors::DeviceUnavailable);
 }
 
 void Win32Process::ChangeFolder(const std::string& folder) {
@@ -65,11 +58,11 @@ void Win32Process::ChangeFolder(const std::string& folder) {
 std::string Win32Process::CurrentFolder() {
     const DWORD needed = GetCurrentDirectoryW(0, nullptr);
     if (needed == 0)
-        throw RuntimeError(DeviceUnavailable, "Device unavailable");
+        throw RuntimeError(errors::DeviceUnavailable);
     std::wstring folder(needed, L'\0');
     const DWORD length = GetCurrentDirectoryW(needed, folder.data());
     if (length == 0 || length >= needed)
-        throw RuntimeError(DeviceUnavailable, "Device unavailable");
+        throw RuntimeError(errors::DeviceUnavailable);
     folder.resize(length);
     return win32::Narrow(folder);
 }

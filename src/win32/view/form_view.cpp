@@ -52,7 +52,7 @@ void RegisterClasses() {
         return RegisterClassExW(&form) != 0;
     }();
     if (!registered)
-        throw RuntimeError(errors::UserDefined, "Could not register the dialog's window classes");
+        throw RuntimeError(errors::InvalidProcedureCall, "Could not register the dialog's window classes");
 }
 
 // The input method editor is switched off for password boxes. imm32 is looked up when needed, so the
@@ -117,7 +117,7 @@ void Win32FormView::AttachForm(Form& form) {
     formWindow_ = CreateWindowExW(view::FormExStyle, view::FormClassName, caption.c_str(), view::FormStyle, 0, 0, 0, 0,
                                   nullptr, nullptr, Instance(), this);
     if (formWindow_ == nullptr)
-        throw RuntimeError(7, "Out of memory: could not create the dialog's window");
+        throw RuntimeError(errors::OutOfMemory, "Out of memory: could not create the dialog's window");
     frameMetrics_.SetWindow(formWindow_);
     // A fixed dialog can be moved and closed, nothing else.
     if (HMENU menu = GetSystemMenu(formWindow_, FALSE)) {
@@ -211,7 +211,7 @@ HWND Win32FormView::CreateNative(Control& control) {
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), this);
     --applying_;
     if (window == nullptr)
-        throw RuntimeError(7, "Out of memory: could not create the window of " + control.FullName());
+        throw RuntimeError(errors::OutOfMemory, "Out of memory: could not create the window of " + control.FullName());
     windows_[&control] = window;
     controls_[window] = &control;
 

@@ -34,7 +34,7 @@ void Win32FormView::RunForm(Form& form) {
         }
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == -1)
-            throw RuntimeError(errors::UserDefined, "The message loop failed");
+            throw RuntimeError(errors::InvalidProcedureCall, "The message loop failed");
         if (got == 0) {
             // Someone asked the thread to end: the form is closed as when Windows ends the program.
             CallModel([&form] { form.Unload(UnloadMode::TaskManager); });

@@ -140,14 +140,14 @@ TEST_F(ViewInput, TheCheckBoxShowsTheModelsValueRatherThanToggleItself) {
 }
 
 TEST_F(ViewInput, AnErrorInAnEventProcedureEndsTheLoopAndLeavesRun) {
-    form.box.Click = [] { throw RuntimeError(13, "Type mismatch"); };
+    form.box.Click = [] { throw RuntimeError(errors::TypeMismatch); };
     PostMessageW(Box(), BM_CLICK, 0, 0);
     PostMessageW(view.FormWindow(), WM_CLOSE, 0, 0);
     try {
         view.RunForm(form);
         FAIL() << "the event's error must come out of Run";
     } catch (const RuntimeError& error) {
-        EXPECT_EQ(error.Number(), 13);
+        EXPECT_EQ(error.Number(), errors::TypeMismatch);
     }
     // The close posted after the click never reached the model, nor does a later click; the box keeps showing
     // the model's value rather than checking itself.
