@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "base/runtime_error.h"
-#include "base/wide_text_win32.h"
+#include "base/text_conversion.h"
 #include "host_system.h"
 
 namespace zw::host {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
-#include "base/strings.h"
+#include "base/text_conversion.h"
 #include "json.h"
 
 namespace zw::tool {

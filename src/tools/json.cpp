@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "base/strings.h"
+#include "base/text_conversion.h"
 #include "command.h"
 
 namespace zw::tool::json {
@@ -10,18 +10,6 @@ namespace zw::tool::json {
 namespace {
 
 const char* const Base64Digits = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-
-void AppendUtf8(std::string& out, char32_t c) {
-    std::u32string one(1, c);
-    std::u16string units;
-    if (c >= 0x10000) {
-        units += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-        units += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-    } else {
-        units += static_cast<char16_t>(c);
-    }
-    out += ToUtf8(units);
-}
 
 class Reader {
 public:

@@ -5,8 +5,8 @@
 #include <direct.h>
 
 #include "base/runtime_error.h"
+#include "base/text_conversion.h"
 #include "command_line.h"
-#include "text.h"
 
 namespace zw {
 
@@ -21,7 +21,7 @@ std::wstring win32::FolderOfFile(std::wstring_view path) {
 }
 
 std::string Win32Process::CommandLine() {
-    return win32::Narrow(win32::CommandTail(GetCommandLineW()));
+    return Utf8FromWide(win32::CommandTail(GetCommandLineW()));
 }
 
 std::string Win32Process::ProgramFileFolder() {
@@ -37,7 +37,7 @@ std::string Win32Process::ProgramFileFolder() {
         }
         path.resize(path.size() * 2);
     }
-    return win32::Narrow(win32::FolderOfFile(path));
+    return Utf8FromWide(win32::FolderOfFile(path));
 }
 
 void Win32Process::ChangeDrive(const std::string& drive) {
@@ -51,8 +51,8 @@ void Win32Process::ChangeDrive(const std::string& drive) {
 }
 
 void Win32Process::ChangeFolder(const std::string& folder) {
-    if (!SetCurrentDirectoryW(win32::Widen(folder).c_str()))
-        throw RuntimeError(PathNotFound, "Path not found");
+    if (!SetCurrentDirectoryW(WideFromUtf8(folder).c_str()))
+        throw RuntimeError(errors::PathNotFound);
 }
 
 std::string Win32Process::CurrentFolder() {
@@ -64,7 +64,7 @@ std::string Win32Process::CurrentFolder() {
     if (length == 0 || length >= needed)
         throw RuntimeError(errors::DeviceUnavailable);
     folder.resize(length);
-    return win32::Narrow(folder);
+    return Utf8FromWide(folder);
 }
 
 } // namespace zw

@@ -2,13 +2,13 @@
 // and the dialog manager for Esc, Enter and the other accelerators.
 #include "base/runtime_error.h"
 #include "base/startup_trace.h"
+#include "base/text_conversion.h"
 #include "controls/form.h"
 #include "controls/option_button.h"
 #include "controls/tab_strip.h"
 #include "form_view.h"
 #include "geometry.h"
 #include "tab_order.h"
-#include "text.h"
 
 namespace zw {
 
@@ -89,7 +89,7 @@ bool Win32FormView::HandleTabAccelerator(wchar_t typed) {
             continue;
         auto* tabStrip = static_cast<TabStrip*>(control);
         for (int number = 1; number <= tabStrip->TabCount(); ++number) {
-            const wchar_t accelerator = view::AcceleratorOf(view::Wide(tabStrip->GetTab(number).caption));
+            const wchar_t accelerator = view::AcceleratorOf(WideFromUtf8(tabStrip->GetTab(number).caption));
             if (!view::MatchesAccelerator(typed, accelerator))
                 continue;
             FocusControl(tabStrip);
