@@ -86,7 +86,6 @@ void EnvironmentStandIn::SetCallerKind(int value) {
     // The setup program is the only caller this component serves.
     if (value != 1)
         InvalidArgument("unknown caller kind " + std::to_string(value) + ".");
-    callerKind_ = value;
 }
 
 std::string EnvironmentStandIn::ProgramFolder() const {

@@ -54,8 +54,8 @@ bool StartsWithPwd(const std::string& part) {
 
 } // namespace
 
-SqliteDatabase::SqliteDatabase(std::string name, sqlite3* connection, bool readOnly)
-    : name_(std::move(name)), connection_(connection), readOnly_(readOnly) {}
+SqliteDatabase::SqliteDatabase(std::string name, sqlite3* connection)
+    : name_(std::move(name)), connection_(connection) {}
 
 SqliteDatabase::~SqliteDatabase() {
     if (connection_ != nullptr)
@@ -135,7 +135,7 @@ DatabaseRef SqliteDatabaseEngine::OpenDatabase(const std::string& name, bool exc
             throw RuntimeError(dberrors::FileInUse, "Could not use '" + name + "'; file already in use.");
         throw;
     }
-    return std::make_shared<SqliteDatabase>(name, connection.release(), readOnly);
+    return std::make_shared<SqliteDatabase>(name, connection.release());
 }
 
 } // namespace zw

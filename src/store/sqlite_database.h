@@ -14,7 +14,7 @@ constexpr int DefaultBusyTimeoutMs = 5000;
 // An open product database: one SQLite connection.
 class SqliteDatabase : public Database {
 public:
-    SqliteDatabase(std::string name, sqlite3* connection, bool readOnly);
+    SqliteDatabase(std::string name, sqlite3* connection);
     ~SqliteDatabase() override;
     SqliteDatabase(const SqliteDatabase&) = delete;
     SqliteDatabase& operator=(const SqliteDatabase&) = delete;
@@ -23,7 +23,6 @@ public:
     bool IsOpen() const override { return connection_ != nullptr; }
     void Close() override;
 
-    bool ReadOnly() const { return readOnly_; }
     void SetBusyTimeout(int milliseconds);
     // The connection; RuntimeError 3420 once the database is closed.
     sqlite3* Connection() const;
@@ -31,7 +30,6 @@ public:
 private:
     std::string name_;
     sqlite3* connection_;
-    bool readOnly_;
 };
 
 // Opens product databases. The file must exist (it is never created here), be a product database and
