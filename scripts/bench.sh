@@ -20,14 +20,11 @@ if [ -z "${ZW_BENCH_INSIDE_X:-}" ]; then
 fi
 
 bench=$root/build/bench
-# Wine maps Windows file names to Unix ones in the locale's character set: names such as "Zähne" need UTF-8.
-[ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LC_ALL=C.UTF-8
-export WINEPREFIX=$bench/wineprefix
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+source scripts/wine-env.sh
+zw_wine_env "$bench/wineprefix"
 unset ZELT_DB_PASSWORD
 mkdir -p "$bench"
-[ -f "$WINEPREFIX/system.reg" ] || { wineboot --init >/dev/null 2>&1; wineserver -w; }
+zw_wine_prefix_ready
 cp build/windows/ZWInterfaceSetup.exe build/windows/ZWSettings.exe build/windows/ZWBareWindow.exe \
     build/windows/ZWBareCommonControls.exe build/windows/ZWBenchLauncher.exe "$bench/"
 

@@ -12,15 +12,12 @@ cmake --build --preset windows --target ZWInterfaceSetup zwsettings
 
 demo=$root/demo
 mkdir -p "$demo"
-# Wine maps Windows file names to Unix ones in the locale's character set: names such as "Zähne" need UTF-8.
-[ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LC_ALL=C.UTF-8
-export WINEPREFIX=${WINEPREFIX:-$demo/wineprefix}
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+source scripts/wine-env.sh
+zw_wine_env "${WINEPREFIX:-$demo/wineprefix}"
 export ZELT_STATION=${ZELT_STATION:-DEMO}
 
 cp build/windows/ZWInterfaceSetup.exe build/windows/ZWSettings.exe "$demo/"
-[ -f "$WINEPREFIX/system.reg" ] || { xvfb-run -a wineboot --init >/dev/null 2>&1; wineserver -w; }
+zw_wine_prefix_ready xvfb-run -a
 if [ ! -f "$demo/ZELTWIN.MDB" ]; then
     (cd "$demo" && wine ZWSettings.exe create-database ZELTWIN.MDB)
     echo "run-demo: created the demo product database $demo/ZELTWIN.MDB"

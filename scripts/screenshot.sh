@@ -48,13 +48,9 @@ for tool in wine wineserver xvfb-run xwd convert; do
 done
 
 case "$dpi" in '' | *[!0-9]*) echo "screenshot: --dpi takes a number" >&2; exit 2 ;; esac
-export WINEPREFIX=${WINEPREFIX:-/tmp/zw-screenshot-prefix-$dpi}
-export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    xvfb-run -a wineboot --init >/dev/null 2>&1
-    wineserver -w
-fi
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+zw_wine_env "${WINEPREFIX:-/tmp/zw-screenshot-prefix-$dpi}"
+zw_wine_prefix_ready xvfb-run -a
 # Wine reads its DPI from both places, depending on the version; the fonts follow it on the next start.
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' /v LogPixels \

@@ -45,11 +45,11 @@ int RunProgram(Platform& platform, const Screen& screen, FormView& view) {
         number = error.Number();
         description = error.what();
     } catch (const std::bad_alloc&) {
-        number = 7;
-        description = "Out of memory";
+        number = errors::OutOfMemory;
+        description = errors::StandardText(errors::OutOfMemory);
     } catch (const std::exception& error) {
-        number = 51;
-        description = std::string("Internal error: ") + error.what();
+        number = errors::InternalError;
+        description = std::string(errors::StandardText(errors::InternalError)) + ": " + error.what();
     }
     // The form, and with it the component, went away as the failure unwound out of Run.
     platform.messageBoxes.Show(RunTimeErrorText(number, description), mb::OKOnly | mb::Critical, ProgramTitle);

@@ -1,5 +1,7 @@
 #include "strings.h"
 
+#include "text_conversion.h"
+
 namespace zw {
 
 namespace {
@@ -26,83 +28,7 @@ char32_t UpperCodePoint(char32_t c) {
     return c;
 }
 
-std::u32string Decode(const std::string& s) {
-    std::u32string out;
-    for (size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        int extra = 0;
-        char32_t c = b;
-        if (b >= 0xF0 && b < 0xF8) {
-            c = b & 0x07;
-            extra = 3;
-        } else if (b >= 0xE0) {
-            c = b & 0x0F;
-            extra = 2;
-        } else if (b >= 0xC0) {
-            c = b & 0x1F;
-            extra = 1;
-        } else if (b >= 0x80) {
-            c = 0xFFFD; // a stray continuation byte
-        }
-        ++i;
-        for (int k = 0; k < extra; ++k, ++i) {
-            if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
-                c = 0xFFFD;
-                break;
-            }
-            c = (c << 6) | (static_cast<unsigned char>(s[i]) & 0x3F);
-        }
-        out.push_back(c);
-    }
-    return out;
-}
-
-void Encode(char32_t c, std::string& out) {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-}
-
 } // namespace
-
-std::u16string ToUtf16(const std::string& utf8) {
-    std::u16string out;
-    for (char32_t c : Decode(utf8)) {
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(c));
-        }
-    }
-    return out;
-}
-
-std::string ToUtf8(const std::u16string& utf16) {
-    std::string out;
-    for (size_t i = 0; i < utf16.size(); ++i) {
-        char32_t c = utf16[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] < 0xE000) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (utf16[i + 1] - 0xDC00);
-            ++i;
-        }
-        Encode(c, out);
-    }
-    return out;
-}
 
 std::string Trim(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
@@ -115,8 +41,8 @@ std::string Trim(const std::string& text) {
 std::string UCase(const std::string& text) {
     std::string out;
     out.reserve(text.size());
-    for (char32_t c : Decode(text))
-        Encode(UpperCodePoint(c), out);
+    for (char32_t c : CodePointsFromUtf8(text))
+        AppendUtf8(out, UpperCodePoint(c));
     return out;
 }
 

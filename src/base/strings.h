@@ -12,9 +12,6 @@ inline const std::string LF = "\n";
 inline const std::string CR = "\r";
 inline const std::string CRLF = "\r\n";
 
-std::u16string ToUtf16(const std::string& utf8);
-std::string ToUtf8(const std::u16string& utf16);
-
 // Leading and trailing spaces removed (spaces only, as the run time's Trim does).
 std::string Trim(const std::string& text);
 // Upper case, for the letters that have one (ASCII, Latin-1, Latin Extended-A, Greek and Cyrillic).

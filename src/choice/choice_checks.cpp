@@ -51,7 +51,7 @@ std::string DeviceCode(int index) {
     for (const auto& entry : InterfaceCodes())
         if (entry.setting == CodeSetting::Xray && entry.control == CodeControl::Device && entry.controlIndex == index)
             return entry.code;
-    throw RuntimeError(errors::UserDefined, "No interface code for device " + std::to_string(index));
+    throw RuntimeError(errors::InvalidProcedureCall, "No interface code for device " + std::to_string(index));
 }
 
 } // namespace
@@ -67,7 +67,8 @@ ChoiceCheck CheckChoice(const std::vector<CheckedRow>& rows, const std::vector<i
     for (const CheckedRow& row : rows) {
         const BridgeRow* rule = FindBridgeRow(row.row);
         if (rule == nullptr)
-            throw RuntimeError(errors::UserDefined, "No interface code for bridge row " + std::to_string(row.row));
+            throw RuntimeError(errors::InvalidProcedureCall,
+                               "No interface code for bridge row " + std::to_string(row.row));
         if (row.row == ProImageRow && machine.proImageSetUp && !machine.proImageSetUp()) {
             result.passed = false;
             result.refusals.push_back(ProImageMissingMessage);

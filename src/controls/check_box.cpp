@@ -6,7 +6,7 @@ namespace zw {
 
 void CheckBox::SetValue(int value) {
     if (value < 0 || value > 2)
-        throw RuntimeError(errors::InvalidPropertyValue, "Invalid property value");
+        throw RuntimeError(errors::InvalidPropertyValue);
     if (value == value_)
         return;
     value_ = value;

@@ -78,7 +78,7 @@ void Control::SetTag(const std::string& value) {
 
 void Control::SetTabIndex(int value) {
     if (value < 0)
-        throw RuntimeError(errors::InvalidPropertyValue, "Invalid property value");
+        throw RuntimeError(errors::InvalidPropertyValue);
     if (tabIndex_ == value)
         return;
     const int old = tabIndex_;

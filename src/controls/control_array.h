@@ -13,7 +13,7 @@ public:
     T& Add(std::unique_ptr<T> element) {
         const int index = element->Index();
         if (index < INT16_MIN || index > INT16_MAX || elements_.count(index) != 0)
-            throw RuntimeError(360, "Object already loaded");
+            throw RuntimeError(errors::ObjectAlreadyLoaded);
         T& ref = *element;
         elements_.emplace(index, std::move(element));
         return ref;

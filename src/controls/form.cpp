@@ -12,13 +12,6 @@ Form::Form(std::string name, const Screen& screen, const FrameMetrics& frameMetr
 
 Form::~Form() = default;
 
-Control* Form::FindControl(const std::string& name, int index) const {
-    for (Control* control : controls_)
-        if (control->Name() == name && control->Index() == index)
-            return control;
-    return nullptr;
-}
-
 void Form::AddObserver(ControlObserver& observer) {
     observers_.push_back(&observer);
 }

@@ -31,15 +31,12 @@ public:
 
     float ScaleWidth() const { return Width() - frameMetrics_->NonClientWidth(); }
     float ScaleHeight() const { return Height() - frameMetrics_->NonClientHeight(); }
-    void SetFrameMetrics(const FrameMetrics& metrics) { frameMetrics_ = &metrics; }
     const FrameMetrics& GetFrameMetrics() const { return *frameMetrics_; }
 
     const Screen& GetScreen() const { return *screen_; }
-    void SetScreen(const Screen& screen) { screen_ = &screen; }
 
     // Every control of the form, in creation order (the form itself excluded).
     const std::vector<Control*>& Controls() const { return controls_; }
-    Control* FindControl(const std::string& name, int index = NotInArray) const;
 
     void AddObserver(ControlObserver& observer);
     void RemoveObserver(ControlObserver& observer);
@@ -58,7 +55,6 @@ public:
     void Terminate();
 
     bool IsLoaded() const { return loaded_; }
-    bool IsTerminated() const { return terminated_; }
 
     // Bookkeeping for the controls of this form.
     void Register(Control& control);

@@ -10,12 +10,6 @@ public:
         : Control(ControlType::PictureBox, form, container, std::move(name), index) {
         SetTabStop(false);
     }
-
-    bool HasBorder() const { return border_; }
-    void SetBorder(bool value) { border_ = value; }
-
-private:
-    bool border_ = false;
 };
 
 } // namespace zw

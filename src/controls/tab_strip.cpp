@@ -12,13 +12,13 @@ void TabStrip::AddTab(const std::string& caption, const std::string& key) {
 
 const Tab& TabStrip::GetTab(int number) const {
     if (number < 1 || number > TabCount())
-        throw RuntimeError(35600, "Index out of bounds");
+        throw RuntimeError(errors::IndexOutOfBounds);
     return tabs_[static_cast<size_t>(number - 1)];
 }
 
 void TabStrip::SelectTab(int number) {
     if (number < 1 || number > TabCount())
-        throw RuntimeError(35600, "Index out of bounds");
+        throw RuntimeError(errors::IndexOutOfBounds);
     if (number == selected_)
         return;
     selected_ = number;

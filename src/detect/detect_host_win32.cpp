@@ -5,9 +5,9 @@
 #include <shlobj.h>
 #include <winnetwk.h>
 
+#include "base/text_conversion.h"
 #include "detect_host.h"
 #include "win32/platform/profile.h"
-#include "win32/platform/text.h"
 
 namespace zw {
 
@@ -17,7 +17,7 @@ std::string KnownFolder(const KNOWNFOLDERID& id) {
     wchar_t* path = nullptr;
     std::string folder;
     if (SUCCEEDED(SHGetKnownFolderPath(id, 0, nullptr, &path)))
-        folder = win32::Narrow(path);
+        folder = Utf8FromWide(path);
     CoTaskMemFree(path);
     return folder;
 }
@@ -32,7 +32,7 @@ public:
         // No "insert a disk" box for an empty drive: the search runs unattended.
         DWORD oldMode = 0;
         SetThreadErrorMode(SEM_FAILCRITICALERRORS, &oldMode);
-        const bool exists = GetFileAttributesW(win32::Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+        const bool exists = GetFileAttributesW(WideFromUtf8(path).c_str()) != INVALID_FILE_ATTRIBUTES;
         SetThreadErrorMode(oldMode, nullptr);
         return exists;
     }
@@ -40,7 +40,7 @@ public:
     DriveInfo Drive(const std::string& root) override {
         if (root.size() > 2 && root[0] == '\\')
             return {DriveKind::Share, ""};
-        const std::wstring letter = win32::Widen(root);
+        const std::wstring letter = WideFromUtf8(root);
         switch (GetDriveTypeW((letter + L"\\").c_str())) {
         case DRIVE_REMOTE:
             return {DriveKind::Mapped, ShareOf(letter)};
@@ -67,7 +67,7 @@ private:
         if (status != NO_ERROR && status != ERROR_CONNECTION_UNAVAIL)
             return {};
         share.resize(wcsnlen(share.c_str(), share.size()));
-        return win32::Narrow(share);
+        return Utf8FromWide(share);
     }
 
     Win32Profile profile_;

@@ -28,7 +28,7 @@ bool DeviceNotOffered(int16_t index) {
 }
 
 [[noreturn]] void SubscriptOutOfRange() {
-    throw RuntimeError(9, "Subscript out of range");
+    throw RuntimeError(errors::SubscriptOutOfRange);
 }
 
 // A whole number of twips, halves to the even number, as the run time converts a Single to a Long.

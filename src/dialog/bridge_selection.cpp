@@ -66,7 +66,7 @@ void frmZWIntStp::CheckBox1_Click(int16_t Index) {
     bool anyChecked = false;
     for (int16_t row = 1; row <= LastBridgeRow; ++row) {
         if (static_cast<size_t>(row) >= BridgeRowMap.size())
-            throw RuntimeError(9, "Subscript out of range");
+            throw RuntimeError(errors::SubscriptOutOfRange);
         const bool rowChecked = CheckBox1(row).Value() == 1;
         anyChecked = anyChecked || rowChecked;
         const auto [textIndex, buttonIndex] = BridgeRowMap[static_cast<size_t>(row)];

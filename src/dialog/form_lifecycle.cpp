@@ -31,7 +31,7 @@ void frmZWIntStp::ReleaseEnvironment() {
 
 EnvironmentComponent& frmZWIntStp::Environment() const {
     if (!gEnvironment)
-        throw RuntimeError(91, "Object variable or With block variable not set");
+        throw RuntimeError(errors::ObjectVariableNotSet);
     return *gEnvironment;
 }
 
@@ -104,7 +104,7 @@ void frmZWIntStp::Form_Unload(int& Cancel) {
     EnvironmentComponent& env = Environment();
     DatabaseRef database = env.ActiveDatabase();
     if (!database)
-        throw RuntimeError(91, "Object variable or With block variable not set");
+        throw RuntimeError(errors::ObjectVariableNotSet);
     database->Close();
     env.SetActiveDatabase(nullptr);
     trace::Mark("database closed");

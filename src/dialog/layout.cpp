@@ -46,7 +46,7 @@ void frmZWIntStp::CreateControls(const TabClientMetrics& tabMetrics) {
         case Parent::DescriptionFrame:
             return Picture2;
         }
-        throw RuntimeError(errors::ObjectRequired, "Object required");
+        throw RuntimeError(errors::ObjectRequired);
     };
 
     auto create = [this](const ControlDesign& d, Control* container) -> Control& {

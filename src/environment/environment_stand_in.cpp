@@ -33,7 +33,7 @@ bool IsHexText(const std::string& text) {
 }
 
 [[noreturn]] void InvalidArgument(const std::string& what) {
-    throw RuntimeError(componenterrors::InvalidArgument, "Invalid procedure call or argument: " + what);
+    throw RuntimeError(errors::InvalidProcedureCall, "Invalid procedure call or argument: " + what);
 }
 
 } // namespace
@@ -86,7 +86,6 @@ void EnvironmentStandIn::SetCallerKind(int value) {
     // The setup program is the only caller this component serves.
     if (value != 1)
         InvalidArgument("unknown caller kind " + std::to_string(value) + ".");
-    callerKind_ = value;
 }
 
 std::string EnvironmentStandIn::ProgramFolder() const {
@@ -125,12 +124,11 @@ SqliteDatabase& EnvironmentStandIn::SettingsDatabase(int kind, int flags1, int f
     if (flags1 != 0 || flags2 != 0)
         InvalidArgument("unknown setting options.");
     if (!activeDatabase_)
-        throw RuntimeError(componenterrors::ObjectNotSet,
+        throw RuntimeError(errors::ObjectVariableNotSet,
                            "Object variable or With block variable not set: the environment has no active database.");
     auto* database = dynamic_cast<SqliteDatabase*>(activeDatabase_.get());
     if (database == nullptr)
-        throw RuntimeError(componenterrors::TypeMismatch,
-                           "Type mismatch: the active database is not a product database.");
+        throw RuntimeError(errors::TypeMismatch, "Type mismatch: the active database is not a product database.");
     return *database;
 }
 

@@ -23,7 +23,6 @@ public:
     void SetMedMode(bool value) override { medMode_ = value; }
     bool MedMode() const override { return medMode_; }
     void SetCallerKind(int value) override;
-    int CallerKind() const { return callerKind_; }
 
     void SetProgramFolder(const std::string& folder) override { programFolder_ = folder; }
     std::string ProgramFolder() const override;
@@ -42,8 +41,6 @@ public:
     std::string ReadRegistryString(const std::string& subKey, const std::string& valueName, uint32_t rootKey) override;
     bool CheckFileExists(const std::string& path) override;
 
-    bool Initialised() const { return initialised_; }
-
 private:
     void RequireInitialised(const char* operation) const;
     SqliteDatabase& SettingsDatabase(int kind, int flags1, int flags2) const;
@@ -53,7 +50,6 @@ private:
     bool initialised_ = false;
     bool loaded_ = false;
     bool medMode_ = false;
-    int callerKind_ = 0;
     std::string programFolder_;
     std::string password_;
     DatabaseRef activeDatabase_;

@@ -2,7 +2,7 @@
 
 #include "base/error_numbers.h"
 #include "base/runtime_error.h"
-#include "base/wide_text_win32.h"
+#include "base/text_conversion.h"
 #include "host_system.h"
 
 namespace zw::host {

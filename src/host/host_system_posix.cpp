@@ -13,7 +13,7 @@ namespace zw::host {
 std::string ComputerName() {
     char name[HOST_NAME_MAX + 1] = {};
     if (gethostname(name, sizeof name - 1) != 0)
-        throw RuntimeError(errors::UserDefined, "The computer's name could not be read.");
+        throw RuntimeError(errors::InvalidProcedureCall, "The computer's name could not be read.");
     return name;
 }
 

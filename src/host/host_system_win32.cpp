@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "base/runtime_error.h"
-#include "base/wide_text_win32.h"
+#include "base/text_conversion.h"
 #include "host_system.h"
 
 namespace zw::host {
@@ -14,7 +14,7 @@ std::string ComputerName() {
     wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
     DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
     if (!GetComputerNameW(name, &size))
-        throw RuntimeError(errors::UserDefined, "The computer's name could not be read.");
+        throw RuntimeError(errors::InvalidProcedureCall, "The computer's name could not be read.");
     return Utf8FromWide(std::wstring(name, size));
 }
 
@@ -22,7 +22,7 @@ void FillRandom(uint8_t* buffer, size_t size) {
     while (size > 0) {
         const ULONG chunk = size > 0x10000000 ? 0x10000000 : ULONG(size);
         if (BCryptGenRandom(nullptr, buffer, chunk, BCRYPT_USE_SYSTEM_PREFERRED_RNG) != 0)
-            throw RuntimeError(errors::UserDefined, "The system's random source failed.");
+            throw RuntimeError(errors::InvalidProcedureCall, "The system's random source failed.");
         buffer += chunk;
         size -= chunk;
     }

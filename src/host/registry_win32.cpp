@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "base/wide_text_win32.h"
+#include "base/text_conversion.h"
 #include "platform/environment_component.h"
 #include "registry_reader.h"
 
@@ -23,7 +23,7 @@ std::string TextOf(DWORD type, const std::vector<BYTE>& data, DWORD size) {
         std::wstring text(reinterpret_cast<const wchar_t*>(data.data()), size / sizeof(wchar_t));
         while (!text.empty() && text.back() == L'\0')
             text.pop_back();
-        return host::Utf8FromWide(text);
+        return Utf8FromWide(text);
     }
     case REG_DWORD:
         if (size >= sizeof(DWORD))
@@ -69,7 +69,7 @@ public:
                                           RegistryView view) override {
         const HKEY root = rootKey == HKEY_CLASSES_ROOT_VALUE ? HKEY_CLASSES_ROOT : HKEY_LOCAL_MACHINE;
         const REGSAM sam = view == RegistryView::Bits32 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
-        return ReadFromView(root, host::WideFromUtf8(subKey), host::WideFromUtf8(valueName), sam);
+        return ReadFromView(root, WideFromUtf8(subKey), WideFromUtf8(valueName), sam);
     }
 };
 

@@ -73,7 +73,7 @@ Connection BuildEncrypted(const TemporaryDatabaseFile& file, const std::string& 
 
 void RequireNewPassword(const std::string& password) {
     if (const std::string problem = NewPasswordProblem(password); !problem.empty())
-        throw DatabaseError(componenterrors::InvalidArgument, "The password cannot be used: " + problem + ".");
+        throw DatabaseError(errors::InvalidProcedureCall, "The password cannot be used: " + problem + ".");
 }
 
 // Copies every setting, and the history where the old database has one, inside the target's transaction.

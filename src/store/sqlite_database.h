@@ -24,7 +24,6 @@ public:
     bool IsOpen() const override { return connection_ != nullptr; }
     void Close() override;
 
-    bool ReadOnly() const { return readOnly_; }
     void SetBusyTimeout(int milliseconds);
     // The connection; RuntimeError 3420 once the database is closed.
     sqlite3* Connection() const;

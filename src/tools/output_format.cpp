@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "base/strings.h"
+#include "base/text_conversion.h"
 #include "base/utf8.h"
 
 namespace zw::tool {

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "base/strings.h"
+#include "base/text_conversion.h"
 
 namespace zw::tool {
 

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "base/strings.h"
+#include "base/text_conversion.h"
 #include "base/text_fields.h"
 #include "base/utf8.h"
 #include "choice/bridge_rows.h"

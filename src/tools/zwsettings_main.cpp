@@ -14,7 +14,7 @@
 #include <io.h>
 #include <shellapi.h>
 
-#include "base/wide_text_win32.h"
+#include "base/text_conversion.h"
 #endif
 
 namespace {
@@ -38,7 +38,7 @@ std::vector<std::string> Arguments(int, char**) {
     wchar_t** words = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> args;
     for (int i = 1; i < count; ++i)
-        args.push_back(zw::host::Utf8FromWide(words[i]));
+        args.push_back(zw::Utf8FromWide(words[i]));
     LocalFree(words);
     return args;
 }
@@ -51,7 +51,7 @@ void Write(DWORD which, const std::string& text) {
     if (text.empty() || handle == INVALID_HANDLE_VALUE || handle == nullptr)
         return;
     if (GetConsoleMode(handle, &mode)) {
-        const std::wstring wide = zw::host::WideFromUtf8(text);
+        const std::wstring wide = zw::WideFromUtf8(text);
         WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &done, nullptr);
     } else {
         WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &done, nullptr);

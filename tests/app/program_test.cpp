@@ -64,9 +64,7 @@ TEST_F(ProgramTest, UncaughtFailuresEndWithTheRunTimeErrorBox) {
          },
          "Run-time error '-2147467259':\r\n\r\nThe environment component failed in ReadSetting"},
         {"a failure inside an event",
-         [](ProgramRig& t) {
-             t.view.user = [](frmZWIntStp&) { throw RuntimeError(5, "Invalid procedure call or argument"); };
-         },
+         [](ProgramRig& t) { t.view.user = [](frmZWIntStp&) { throw RuntimeError(errors::InvalidProcedureCall); }; },
          "Run-time error '5':\r\n\r\nInvalid procedure call or argument"},
     };
     for (const auto& c : cases) {

@@ -11,8 +11,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "base/text_conversion.h"
 #include "harness.h"
-#include "win32/platform/text.h"
 
 namespace zw::e2e {
 namespace {
@@ -84,7 +84,7 @@ protected:
         if (prefix == nullptr)
             GTEST_SKIP() << "needs Wine's prefix (WINEPREFIX) for its network drive";
         // \\zwdetect\xray is the folder unc\zwdetect\xray of the prefix's devices; N: is mapped to it.
-        share_ = L"Z:" + win32::Widen(prefix) + L"\\dosdevices\\unc\\zwdetect";
+        share_ = L"Z:" + WideFromUtf8(prefix) + L"\\dosdevices\\unc\\zwdetect";
         std::replace(share_.begin(), share_.end(), L'/', L'\\');
         Touch(share_ + L"\\xray\\NCDR.EXE");
         ASSERT_TRUE(DefineDrive(L'n', "unc/zwdetect/xray", DRIVE_REMOTE));

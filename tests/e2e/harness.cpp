@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <thread>
 
+#include "base/text_conversion.h"
+
 namespace zw::e2e {
 
 namespace {
@@ -58,10 +60,7 @@ LRESULT SendOrFail(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 std::string Narrow(const std::wstring& utf16) {
-    std::string narrow(utf16.size() * 3, '\0');
-    narrow.resize(WideCharToMultiByte(CP_UTF8, 0, utf16.data(), int(utf16.size()), narrow.data(), int(narrow.size()),
-                                      nullptr, nullptr));
-    return narrow;
+    return Utf8FromWide(utf16);
 }
 
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {

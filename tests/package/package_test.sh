@@ -28,18 +28,10 @@ msi=$out/ZWInterfaceSetup-$version-x64.msi
 msi_higher=$out/ZWInterfaceSetup-$higher-x64.msi
 ca=$out/test-signing.crt
 
-# Wine maps Windows file names to Unix ones in the locale's character set: names such as "Zähne" need UTF-8.
-[ "$(locale charmap 2>/dev/null)" = UTF-8 ] || export LC_ALL=C.UTF-8
-export WINEPREFIX=$out/wineprefix
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+source scripts/wine-env.sh
+zw_wine_env "$out/wineprefix"
 unset ZELT_DB_PASSWORD ZELT_STATION
-rm -rf "$WINEPREFIX"
-wineboot --init >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-# No window manager under Xvfb: without this Wine waits for one each time a window closes.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-wineserver -w
+zw_wine_fresh_prefix --unmanaged
 work=$(mktemp -d)
 trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
 drive_c=$WINEPREFIX/drive_c

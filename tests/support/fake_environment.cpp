@@ -7,7 +7,7 @@ namespace zw::test {
 
 void FakeDatabase::Close() {
     if (!open_)
-        throw RuntimeError(3420, "Object invalid or no longer set.");
+        throw RuntimeError(dberrors::ObjectInvalid, "Object invalid or no longer set.");
     open_ = false;
 }
 
@@ -15,9 +15,9 @@ DatabaseRef FakeDatabaseEngine::OpenDatabase(const std::string& name, bool, bool
     opens.push_back(name + "|" + connect);
     auto it = databases.find(name);
     if (it == databases.end())
-        throw RuntimeError(3024, "Could not find file '" + name + "'.");
+        throw RuntimeError(dberrors::FileNotFound, "Could not find file '" + name + "'.");
     if (connect != ";pwd=" + it->second)
-        throw RuntimeError(3031, "Not a valid password.");
+        throw RuntimeError(dberrors::InvalidPassword, "Not a valid password.");
     lastOpened = std::make_shared<FakeDatabase>(name);
     return lastOpened;
 }
@@ -25,7 +25,7 @@ DatabaseRef FakeDatabaseEngine::OpenDatabase(const std::string& name, bool, bool
 void FakeEnvironment::Enter(const std::string& entry, const std::string& operation) const {
     const_cast<FakeEnvironment*>(this)->log.push_back(entry);
     if (failOn.count(operation) != 0)
-        throw RuntimeError(-2147467259, "The environment component failed in " + operation);
+        throw RuntimeError(componenterrors::Unspecified, "The environment component failed in " + operation);
 }
 
 std::string FakeEnvironment::TransformText(std::string& text) {
@@ -128,7 +128,7 @@ FakeEnvironment::~FakeEnvironment() {
 
 std::unique_ptr<EnvironmentComponent> FakeEnvironmentFactory::Create() {
     if (fail)
-        throw RuntimeError(429, "ActiveX component can't create object");
+        throw RuntimeError(errors::CannotCreateObject);
     auto component = std::make_unique<FakeEnvironment>(this);
     if (prepare)
         prepare(*component);

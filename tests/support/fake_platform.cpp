@@ -77,13 +77,13 @@ bool FakeProfile::FileExists(const std::string& path) {
 void FakeProcess::ChangeDrive(const std::string& drive) {
     log.push_back("ChDrive " + drive);
     if (failDrive)
-        throw RuntimeError(68, "Device unavailable");
+        throw RuntimeError(errors::DeviceUnavailable);
 }
 
 void FakeProcess::ChangeFolder(const std::string& folder) {
     log.push_back("ChDir " + folder);
     if (failFolder)
-        throw RuntimeError(76, "Path not found");
+        throw RuntimeError(errors::PathNotFound);
     currentFolder = folder;
 }
 

@@ -1,7 +1,7 @@
 #include "message_boxes.h"
 
 #include "base/runtime_error.h"
-#include "text.h"
+#include "base/text_conversion.h"
 
 namespace zw {
 
@@ -9,9 +9,9 @@ int Win32MessageBoxes::Show(const std::string& text, int style, const std::strin
     // A destroyed owner would make the box fail; the active window then owns it, so the box stays modal.
     HWND owner = owner_ != nullptr && IsWindow(owner_) ? owner_ : GetActiveWindow();
     const int answer =
-        MessageBoxW(owner, win32::Widen(text).c_str(), win32::Widen(title).c_str(), static_cast<UINT>(style));
+        MessageBoxW(owner, WideFromUtf8(text).c_str(), WideFromUtf8(title).c_str(), static_cast<UINT>(style));
     if (answer == 0)
-        throw RuntimeError(errors::UserDefined, "Could not show a message box");
+        throw RuntimeError(errors::InvalidProcedureCall, "Could not show a message box");
     return answer;
 }
 

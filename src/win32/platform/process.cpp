@@ -5,17 +5,10 @@
 #include <direct.h>
 
 #include "base/runtime_error.h"
+#include "base/text_conversion.h"
 #include "command_line.h"
-#include "text.h"
 
 namespace zw {
-
-namespace {
-
-constexpr int DeviceUnavailable = 68;
-constexpr int PathNotFound = 76;
-
-} // namespace
 
 std::wstring win32::FolderOfFile(std::wstring_view path) {
     const size_t slash = path.find_last_of(L"\\/");
@@ -28,7 +21,7 @@ std::wstring win32::FolderOfFile(std::wstring_view path) {
 }
 
 std::string Win32Process::CommandLine() {
-    return win32::Narrow(win32::CommandTail(GetCommandLineW()));
+    return Utf8FromWide(win32::CommandTail(GetCommandLineW()));
 }
 
 std::string Win32Process::ProgramFileFolder() {
@@ -37,41 +30,41 @@ std::string Win32Process::ProgramFileFolder() {
     for (;;) {
         const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0)
-            throw RuntimeError(errors::UserDefined, "Could not read the program file's name");
+            throw RuntimeError(errors::InvalidProcedureCall, "Could not read the program file's name");
         if (length < path.size()) {
             path.resize(length);
             break;
         }
         path.resize(path.size() * 2);
     }
-    return win32::Narrow(win32::FolderOfFile(path));
+    return Utf8FromWide(win32::FolderOfFile(path));
 }
 
 void Win32Process::ChangeDrive(const std::string& drive) {
     const char letter = drive.empty() ? '\0' : drive[0];
     const bool isLetter = (letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z');
     if (!isLetter)
-        throw RuntimeError(DeviceUnavailable, "Device unavailable");
+        throw RuntimeError(errors::DeviceUnavailable);
     const int number = (letter & ~0x20) - 'A' + 1;
     if (_chdrive(number) != 0)
-        throw RuntimeError(DeviceUnavailable, "Device unavailable");
+        throw RuntimeError(errors::DeviceUnavailable);
 }
 
 void Win32Process::ChangeFolder(const std::string& folder) {
-    if (!SetCurrentDirectoryW(win32::Widen(folder).c_str()))
-        throw RuntimeError(PathNotFound, "Path not found");
+    if (!SetCurrentDirectoryW(WideFromUtf8(folder).c_str()))
+        throw RuntimeError(errors::PathNotFound);
 }
 
 std::string Win32Process::CurrentFolder() {
     const DWORD needed = GetCurrentDirectoryW(0, nullptr);
     if (needed == 0)
-        throw RuntimeError(DeviceUnavailable, "Device unavailable");
+        throw RuntimeError(errors::DeviceUnavailable);
     std::wstring folder(needed, L'\0');
     const DWORD length = GetCurrentDirectoryW(needed, folder.data());
     if (length == 0 || length >= needed)
-        throw RuntimeError(DeviceUnavailable, "Device unavailable");
+        throw RuntimeError(errors::DeviceUnavailable);
     folder.resize(length);
-    return win32::Narrow(folder);
+    return Utf8FromWide(folder);
 }
 
 } // namespace zw

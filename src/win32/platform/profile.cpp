@@ -4,8 +4,9 @@
 
 #include <vector>
 
+#include "ansi_text.h"
 #include "base/strings.h"
-#include "text.h"
+#include "base/text_conversion.h"
 
 namespace zw {
 
@@ -42,7 +43,7 @@ unsigned Win32Profile::GetPrivateProfileStringA(const std::string& section, cons
 }
 
 bool Win32Profile::FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesW(win32::Widen(path).c_str());
+    const DWORD attributes = GetFileAttributesW(WideFromUtf8(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 

@@ -11,7 +11,8 @@
 
 #include <memory>
 
-#include "text.h"
+#include "ansi_text.h"
+#include "base/text_conversion.h"
 
 namespace zw {
 
@@ -61,16 +62,16 @@ std::string Win32Shell::BrowseForFolder(const std::string& title, unsigned flags
 }
 
 bool Win32Shell::PathFileExists(const std::string& path) {
-    return PathFileExistsW(win32::Widen(path).c_str()) != FALSE;
+    return PathFileExistsW(WideFromUtf8(path).c_str()) != FALSE;
 }
 
 std::string Win32Shell::PathAppend(const std::string& folder, const std::string& name) {
-    std::wstring buffer = win32::Widen(folder);
+    std::wstring buffer = WideFromUtf8(folder);
     if (buffer.size() >= MaxPath)
         return {};
     buffer.resize(MaxPath, L'\0');
-    PathAppendW(buffer.data(), win32::Widen(name).c_str());
-    return win32::Narrow(buffer.c_str());
+    PathAppendW(buffer.data(), WideFromUtf8(name).c_str());
+    return Utf8FromWide(buffer.c_str());
 }
 
 } // namespace zw

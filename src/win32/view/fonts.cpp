@@ -1,7 +1,7 @@
 #include "fonts.h"
 
+#include "base/text_conversion.h"
 #include "geometry.h"
-#include "text.h"
 
 namespace zw::view {
 
@@ -19,7 +19,7 @@ HFONT FontCache::Get(const Font& font, int dpi) {
     request.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     request.lfQuality = DEFAULT_QUALITY;
     request.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
-    const std::wstring face = view::Wide(font.name);
+    const std::wstring face = WideFromUtf8(font.name);
     lstrcpynW(request.lfFaceName, face.c_str(), LF_FACESIZE);
 
     HFONT handle = CreateFontIndirectW(&request);

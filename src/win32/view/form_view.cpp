@@ -9,6 +9,7 @@
 
 #include "base/runtime_error.h"
 #include "base/startup_trace.h"
+#include "base/text_conversion.h"
 #include "controls/check_box.h"
 #include "controls/form.h"
 #include "controls/option_button.h"
@@ -18,7 +19,6 @@
 #include "dpi.h"
 #include "geometry.h"
 #include "native_kind.h"
-#include "text.h"
 
 namespace zw {
 
@@ -52,7 +52,7 @@ void RegisterClasses() {
         return RegisterClassExW(&form) != 0;
     }();
     if (!registered)
-        throw RuntimeError(errors::UserDefined, "Could not register the dialog's window classes");
+        throw RuntimeError(errors::InvalidProcedureCall, "Could not register the dialog's window classes");
 }
 
 // The input method editor is switched off for password boxes. imm32 is looked up when needed, so the
@@ -113,11 +113,11 @@ void Win32FormView::AttachForm(Form& form) {
     initialFocusPosted_ = false;
     unloadedWhileShown_ = false;
 
-    const std::wstring caption = view::Wide(form.Caption());
+    const std::wstring caption = WideFromUtf8(form.Caption());
     formWindow_ = CreateWindowExW(view::FormExStyle, view::FormClassName, caption.c_str(), view::FormStyle, 0, 0, 0, 0,
                                   nullptr, nullptr, Instance(), this);
     if (formWindow_ == nullptr)
-        throw RuntimeError(7, "Out of memory: could not create the dialog's window");
+        throw RuntimeError(errors::OutOfMemory, "Out of memory: could not create the dialog's window");
     frameMetrics_.SetWindow(formWindow_);
     // A fixed dialog can be moved and closed, nothing else.
     if (HMENU menu = GetSystemMenu(formWindow_, FALSE)) {
@@ -202,7 +202,7 @@ HWND Win32FormView::CreateNative(Control& control) {
     const int id = numbered != ids_.end()
                        ? numbered->second
                        : view::DesignedControlId(control.Name(), control.Index()).value_or(NextFreeId());
-    const std::wstring text = control.Type() == ControlType::TabStrip ? L"" : view::Wide(control.DisplayText());
+    const std::wstring text = control.Type() == ControlType::TabStrip ? L"" : WideFromUtf8(control.DisplayText());
 
     ++applying_;
     HWND window = CreateWindowExW(kind.exStyle, kind.className, text.c_str(), kind.style,
@@ -211,7 +211,7 @@ HWND Win32FormView::CreateNative(Control& control) {
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), this);
     --applying_;
     if (window == nullptr)
-        throw RuntimeError(7, "Out of memory: could not create the window of " + control.FullName());
+        throw RuntimeError(errors::OutOfMemory, "Out of memory: could not create the window of " + control.FullName());
     windows_[&control] = window;
     controls_[window] = &control;
 
@@ -223,7 +223,7 @@ HWND Win32FormView::CreateNative(Control& control) {
         const auto& box = static_cast<const TextBox&>(control);
         SendMessageW(window, EM_LIMITTEXT, 0, 0); // as long as the run time's text boxes allow
         if (!box.PasswordChar().empty()) {
-            const std::wstring mask = view::Wide(box.PasswordChar());
+            const std::wstring mask = WideFromUtf8(box.PasswordChar());
             SendMessageW(window, EM_SETPASSWORDCHAR, mask.empty() ? L'*' : mask[0], 0);
         }
         if (box.ImeDisabled())
@@ -249,7 +249,7 @@ HWND Win32FormView::CreateNative(Control& control) {
 
 void Win32FormView::CreateTabs(HWND window, const TabStrip& tabStrip) {
     for (int number = 1; number <= tabStrip.TabCount(); ++number) {
-        std::wstring caption = view::Wide(tabStrip.GetTab(number).caption);
+        std::wstring caption = WideFromUtf8(tabStrip.GetTab(number).caption);
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = caption.data();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/startup_trace.h"
+#include "base/text_conversion.h"
 #include "controls/check_box.h"
 #include "controls/command_button.h"
 #include "controls/form.h"
@@ -17,7 +18,6 @@
 #include "form_view.h"
 #include "messages.h"
 #include "tab_order.h"
-#include "text.h"
 #include "window_util.h"
 
 namespace zw {
@@ -170,7 +170,7 @@ void Win32FormView::OnCommand(WPARAM wParam, LPARAM lParam) {
         break;
     case ControlType::TextBox:
         if (code == EN_CHANGE) {
-            const std::string text = view::Utf8(view::WindowText(child));
+            const std::string text = Utf8FromWide(view::WindowText(child));
             CallModel([control, &text] { static_cast<TextBox*>(control)->SetText(text); });
         }
         break;

@@ -2,13 +2,13 @@
 // and the dialog manager for Esc, Enter and the other accelerators.
 #include "base/runtime_error.h"
 #include "base/startup_trace.h"
+#include "base/text_conversion.h"
 #include "controls/form.h"
 #include "controls/option_button.h"
 #include "controls/tab_strip.h"
 #include "form_view.h"
 #include "geometry.h"
 #include "tab_order.h"
-#include "text.h"
 
 namespace zw {
 
@@ -34,7 +34,7 @@ void Win32FormView::RunForm(Form& form) {
         }
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == -1)
-            throw RuntimeError(errors::UserDefined, "The message loop failed");
+            throw RuntimeError(errors::InvalidProcedureCall, "The message loop failed");
         if (got == 0) {
             // Someone asked the thread to end: the form is closed as when Windows ends the program.
             CallModel([&form] { form.Unload(UnloadMode::TaskManager); });
@@ -89,7 +89,7 @@ bool Win32FormView::HandleTabAccelerator(wchar_t typed) {
             continue;
         auto* tabStrip = static_cast<TabStrip*>(control);
         for (int number = 1; number <= tabStrip->TabCount(); ++number) {
-            const wchar_t accelerator = view::AcceleratorOf(view::Wide(tabStrip->GetTab(number).caption));
+            const wchar_t accelerator = view::AcceleratorOf(WideFromUtf8(tabStrip->GetTab(number).caption));
             if (!view::MatchesAccelerator(typed, accelerator))
                 continue;
             FocusControl(tabStrip);

@@ -6,13 +6,13 @@
 #include <string>
 
 #include "base/startup_trace.h"
+#include "base/text_conversion.h"
 #include "controls/check_box.h"
 #include "controls/form.h"
 #include "controls/option_button.h"
 #include "controls/tab_strip.h"
 #include "form_view.h"
 #include "messages.h"
-#include "text.h"
 #include "window_util.h"
 
 namespace zw {
@@ -89,7 +89,7 @@ void Win32FormView::MirrorFormProperty(Property property) {
         PlaceForm(false, true);
         break;
     case Property::Caption:
-        SetWindowTextW(formWindow_, view::Wide(form_->Caption()).c_str());
+        SetWindowTextW(formWindow_, WideFromUtf8(form_->Caption()).c_str());
         break;
     case Property::Visible:
         if (!form_->Visible()) {
@@ -143,7 +143,7 @@ void Win32FormView::MirrorValue(Control& control, HWND window) {
 void Win32FormView::MirrorText(Control& control, HWND window) {
     if (control.Type() == ControlType::TabStrip)
         return;
-    const std::wstring text = view::Wide(control.DisplayText());
+    const std::wstring text = WideFromUtf8(control.DisplayText());
     // A text the user has just typed comes back unchanged: setting it again would move the caret.
     if (view::WindowText(window) != text)
         SetWindowTextW(window, text.c_str());

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "controls/label.h"
-#include "controls/picture_box.h"
 #include "controls/text_box.h"
 
 namespace zw::view {
@@ -48,11 +47,8 @@ NativeKind KindFor(const Control& control) {
     }
     case ControlType::Label:
         return {L"STATIC", common | StaticAlignment(static_cast<const Label&>(control)), 0};
-    case ControlType::PictureBox: {
-        const auto& frame = static_cast<const PictureBox&>(control);
-        const DWORD border = frame.HasBorder() ? WS_EX_CLIENTEDGE : 0;
-        return {FrameClassName, common | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT | border};
-    }
+    case ControlType::PictureBox:
+        return {FrameClassName, common | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
     case ControlType::TabStrip:
         return {WC_TABCONTROLW, common | tabStop | TCS_TABS | TCS_SINGLELINE | TCS_FOCUSONBUTTONDOWN, 0};
     case ControlType::Form:

@@ -1,0 +1,30 @@
+#include "ansi_text.h"
+
+#include <windows.h>
+
+#include "base/text_conversion.h"
+
+namespace zw::win32 {
+
+std::string ToAnsi(std::string_view utf8) {
+    const std::wstring wide = WideFromUtf8(utf8);
+    if (wide.empty())
+        return {};
+    const int size = static_cast<int>(wide.size());
+    const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), size, ansi.data(), length, nullptr, nullptr);
+    return ansi;
+}
+
+std::string FromAnsi(std::string_view ansi) {
+    if (ansi.empty())
+        return {};
+    const int size = static_cast<int>(ansi.size());
+    const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, wide.data(), length);
+    return Utf8FromWide(wide);
+}
+
+} // namespace zw::win32
