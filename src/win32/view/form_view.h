@@ -50,6 +50,9 @@ public:
     // error box as a visible dialog's are (a failure before its unload).
     bool leaveHiddenWindows = false;
 
+    // Called once, the first time the shown dialog has nothing left to handle: every window has painted.
+    std::function<void()> onFirstIdle;
+
     HWND FormWindow() const { return formWindow_; }
     HWND WindowOf(const Control& control) const;
     Control* ControlOf(HWND window) const;
