@@ -50,6 +50,13 @@ public:
     // error box as a visible dialog's are (a failure before its unload).
     bool leaveHiddenWindows = false;
 
+    // Set by the program: the child windows are made when the form is first shown, each at once with the
+    // place, text, state and z-order the load gave its control, rather than made hidden and then moved,
+    // filled, shown and hidden one property at a time while the form loads. Only the tab strips are made
+    // at once: the arrangement reads their client metrics from the real windows. Left unset (the view
+    // tests), every window exists from the attaching on and follows every change at once.
+    bool makeChildrenWhenShown = false;
+
     // Called once, the first time the shown dialog has nothing left to handle: every window has painted.
     std::function<void()> onFirstIdle;
 
@@ -68,6 +75,7 @@ public:
 private:
     // Creating and destroying the windows.
     void NumberControls(const Form& form);
+    void MakeChildren(bool all);
     HWND CreateNative(Control& control);
     void CreateTabs(HWND window, const TabStrip& tabStrip);
     void RestackChildren(const Control* container);
@@ -130,6 +138,7 @@ private:
     std::exception_ptr pending_;
     bool failed_ = false;
     bool initialFocusPosted_ = false;
+    bool childrenMade_ = false;       // all the child windows exist (made when shown)
     bool unloadedWhileShown_ = false; // the model hid the unloaded form; the window is left as it is
     HWND lastFocus_ = nullptr;
 };
