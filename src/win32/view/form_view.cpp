@@ -143,6 +143,7 @@ void Win32FormView::Detach() {
         form_->RemoveObserver(*this);
     // From here on, what the windows are told while they go away does not reach the model.
     form_ = nullptr;
+    ReleaseSubclassed();
     // On the way out of a failure the dialog must not stand behind the run-time error box.
     const bool ending = unloadedWhileShown_ && std::uncaught_exceptions() == 0;
     const bool leave = leaveHiddenWindows && formWindow_ != nullptr && (ending || !IsWindowVisible(formWindow_));
@@ -276,7 +277,7 @@ HWND Win32FormView::CreateNative(Control& control) {
     --applying_;
 
     if (IsFocusableKind(control.Type()))
-        SetWindowSubclass(window, ControlSubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+        Subclass(window);
     return window;
 }
 

@@ -69,8 +69,7 @@ public:
     // The window procedure of the dialog and of its frames, and the one every focusable control is
     // subclassed with; public only so that the registration code can name them.
     static LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK ControlSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                                DWORD_PTR self);
+    static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     // Creating and destroying the windows.
@@ -82,6 +81,8 @@ private:
     void PlaceForm(bool move, bool size);
     void PlaceChild(const Control& control, HWND window);
     void ApplyFont(const Control& control, HWND window, bool redraw = true);
+    void Subclass(HWND window);
+    void ReleaseSubclassed();
     int NextFreeId() { return nextFreeId_++; }
 
     // Mirroring the model.
@@ -94,7 +95,7 @@ private:
 
     // Input.
     LRESULT HandleContainerMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleControlMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleControlMessage(WNDPROC original, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(WPARAM wParam, LPARAM lParam);
     LRESULT OnNotify(const NMHDR& header);
     void OnActivate(bool active);

@@ -74,6 +74,9 @@ void Win32FormView::RethrowPending() {
 }
 
 bool Win32FormView::PreTranslate(const MSG& message) {
+    // Only keys are the view's own; asked first, since IsChild is a round trip to the Wine server.
+    if (message.message != WM_SYSCHAR && message.message != WM_KEYDOWN)
+        return false;
     if (form_ == nullptr || failed_ || formWindow_ == nullptr)
         return false;
     if (message.hwnd != formWindow_ && !IsChild(formWindow_, message.hwnd))
