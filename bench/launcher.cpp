@@ -1,10 +1,11 @@
-// Starts the real program and the bare window alternately, in one Wine prefix (or on Windows), and measures
-// for each: CreateProcess to its visible top-level "Interface Setup" window, and WM_CLOSE to the end of the
-// process. Prints medians, ranges and the median ratio program / bare taken pair by pair; with --trace-rounds
-// it then starts the program again with ZW_TRACE_STARTUP and prints where its time goes.
+// Starts the real program, the bare window and (with --same) the same-windows yardstick in turn, in one Wine
+// prefix (or on Windows), and measures for each: CreateProcess to its visible top-level "Interface Setup"
+// window, CreateProcess to its first moment at rest (shown, painted, waiting for input), and WM_CLOSE to the
+// end of the process. Prints medians, ranges and the median ratios taken round by round; with --trace-rounds
+// it then starts them again with ZW_TRACE_STARTUP and prints where the time goes.
 //
-//   ZWBenchLauncher.exe --program EXE --bare EXE --folder DIR [--label TEXT] [--rounds N] [--warmup N]
-//                       [--trace-rounds N] [--header] [-- PROGRAM ARGUMENTS]
+//   ZWBenchLauncher.exe --program EXE --bare EXE --folder DIR [--same EXE --same-list FILE] [--label TEXT]
+//                       [--rounds N] [--warmup N] [--trace-rounds N] [--header] [-- PROGRAM ARGUMENTS]
 // --rounds 0 leaves out the timed rounds (only the trace).
 #include <windows.h>
 
@@ -28,7 +29,7 @@ using zwbench::Summary;
 const wchar_t* const Caption = L"Interface Setup";
 
 struct Options {
-    std::wstring program, bare, folder, label = L"standard", arguments;
+    std::wstring program, bare, same, sameList, folder, label = L"standard", arguments;
     int rounds = 15;
     int warmup = 2;
     int traceRounds = 0;
@@ -68,6 +69,10 @@ Options Parse() {
             options.program = next();
         else if (arg == L"--bare")
             options.bare = next();
+        else if (arg == L"--same")
+            options.same = next();
+        else if (arg == L"--same-list")
+            options.sameList = next();
         else if (arg == L"--folder")
             options.folder = next();
         else if (arg == L"--label")
@@ -87,9 +92,11 @@ Options Parse() {
             throw std::runtime_error("unknown argument " + Narrow(arg));
     }
     LocalFree(argv);
-    if (options.program.empty() || options.bare.empty() || options.folder.empty() || options.rounds < 0)
-        throw std::runtime_error("usage: --program EXE --bare EXE --folder DIR [--rounds N] [--warmup N] "
-                                 "[--trace-rounds N] [--label TEXT] [--header] [-- ARGUMENTS]");
+    if (options.program.empty() || options.bare.empty() || options.folder.empty() || options.rounds < 0 ||
+        options.same.empty() != options.sameList.empty())
+        throw std::runtime_error("usage: --program EXE --bare EXE --folder DIR [--same EXE --same-list FILE] "
+                                 "[--rounds N] [--warmup N] [--trace-rounds N] [--label TEXT] [--header] "
+                                 "[-- ARGUMENTS]");
     return options;
 }
 
@@ -107,11 +114,14 @@ HWND VisibleWindowOf(DWORD processId) {
 
 struct Timing {
     double start = 0; // CreateProcess to the visible window
+    double paint = 0; // CreateProcess to the first moment at rest: shown and painted
     double close = 0; // WM_CLOSE posted to the end of the process
     double createdAt = 0, visibleAt = 0, closeAt = 0, endedAt = 0;
 };
 
-Timing RunOnce(const std::wstring& exe, const std::wstring& arguments, const std::wstring& folder) {
+// awaited: a file the process writes once it is at rest; the close waits for it.
+Timing RunOnce(const std::wstring& exe, const std::wstring& arguments, const std::wstring& folder,
+               const std::wstring& awaited = L"") {
     std::wstring commandLine = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -138,6 +148,8 @@ Timing RunOnce(const std::wstring& exe, const std::wstring& arguments, const std
 
     // The close starts from a dialog at rest, as a user's click does: shown, painted, waiting for input.
     WaitForInputIdle(process.hProcess, 30000);
+    while (!awaited.empty() && GetFileAttributesW(awaited.c_str()) == INVALID_FILE_ATTRIBUTES && Now() < deadline)
+        Sleep(10);
     timing.closeAt = Now();
     PostMessageW(window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0) {
@@ -152,6 +164,7 @@ Timing RunOnce(const std::wstring& exe, const std::wstring& arguments, const std
     if (exitCode != 0)
         throw std::runtime_error(Narrow(exe) + " ended with exit code " + std::to_string(exitCode));
     timing.start = timing.visibleAt - timing.createdAt;
+    timing.paint = timing.closeAt - timing.createdAt;
     timing.close = timing.endedAt - timing.closeAt;
     return timing;
 }
@@ -177,12 +190,6 @@ double FsyncMilliseconds(const std::wstring& folder) {
     return zwbench::Median(times);
 }
 
-void PrintRow(const char* what, const std::wstring& label, const Summary& program, const Summary& bare, double ratio,
-              double difference) {
-    std::printf("%-10s %-22s %7.1f %7.1f %7.1f | %7.1f %7.1f %7.1f | %6.2f %+8.1f\n", what, Narrow(label).c_str(),
-                program.median, program.min, program.max, bare.median, bare.min, bare.max, ratio, difference);
-}
-
 // The median of each step of a traced run, in the order the steps first came.
 class StepTable {
 public:
@@ -204,33 +211,58 @@ private:
     std::map<std::string, std::vector<double>> steps_;
 };
 
-// Starts the program and the bare window alternately with the trace switched on, and prints the median of
-// each step between two marks.
+// The programs one round starts, in the order of the columns: the program, the bare window, and the
+// same-windows yardstick when there is one.
+struct Contender {
+    const char* name;
+    std::wstring exe, arguments;
+};
+
+std::vector<Contender> Contenders(const Options& options) {
+    std::vector<Contender> contenders{{"program", options.program, options.arguments}, {"bare", options.bare, L""}};
+    if (!options.same.empty())
+        contenders.push_back({"same windows", options.same, L"\"" + options.sameList + L"\""});
+    return contenders;
+}
+
+// Starts each contender in turn with the trace switched on, and prints the median of each step between two
+// marks.
 void PrintTrace(const Options& options) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     const std::wstring file = std::wstring(temp) + L"zwbench-trace.txt";
     SetEnvironmentVariableW(L"ZW_TRACE_STARTUP", file.c_str());
-    StepTable program, bare;
-    auto traced = [&](const std::wstring& exe, const std::wstring& arguments, StepTable& table) {
-        DeleteFileW(file.c_str());
-        const Timing timing = RunOnce(exe, arguments, options.folder);
-        table.Add(zwbench::ReadTrace(file, timing.createdAt, timing.visibleAt, timing.closeAt, timing.endedAt));
-    };
+    const std::vector<Contender> contenders = Contenders(options);
+    std::vector<StepTable> tables(contenders.size());
     for (int round = 0; round < options.traceRounds; ++round) {
-        traced(options.program, options.arguments, program);
-        traced(options.bare, L"", bare);
+        for (size_t i = 0; i < contenders.size(); ++i) {
+            DeleteFileW(file.c_str());
+            const Timing timing = RunOnce(contenders[i].exe, contenders[i].arguments, options.folder);
+            tables[i].Add(zwbench::ReadTrace(file, timing.createdAt, timing.visibleAt, timing.closeAt, timing.endedAt));
+        }
     }
     SetEnvironmentVariableW(L"ZW_TRACE_STARTUP", nullptr);
     DeleteFileW(file.c_str());
     const std::string label = Narrow(options.label);
-    const std::string heading =
-        "where the time goes, " + label + ", median of " + std::to_string(options.traceRounds) + " traced runs (ms):";
-    program.Print(heading.c_str());
-    bare.Print("the bare window, traced alternately with it (ms):");
+    for (size_t i = 0; i < contenders.size(); ++i) {
+        const std::string heading = std::string(contenders[i].name) + ", " + label + ", median of " +
+                                    std::to_string(options.traceRounds) + " traced runs, in turn with the others (ms):";
+        tables[i].Print(heading.c_str());
+    }
 }
 
 void PrintTimes(const Options& options);
+
+// The yardstick's list of windows, written by the program itself (started as it is measured) when it is
+// first at rest, so that the yardstick makes exactly this run's windows.
+void WriteSameList(const Options& options) {
+    DeleteFileW(options.sameList.c_str());
+    SetEnvironmentVariableW(L"ZW_WINDOW_LIST", options.sameList.c_str());
+    RunOnce(options.program, options.arguments, options.folder, options.sameList);
+    SetEnvironmentVariableW(L"ZW_WINDOW_LIST", nullptr);
+    if (GetFileAttributesW(options.sameList.c_str()) == INVALID_FILE_ATTRIBUTES)
+        throw std::runtime_error("the program wrote no list of its windows to " + Narrow(options.sameList));
+}
 
 int Main() {
     const Options options = Parse();
@@ -238,6 +270,8 @@ int Main() {
     // windows; processes started from here on read this.
     RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Wine\\X11 Driver", L"Managed", REG_SZ, L"N", 4);
 
+    if (!options.same.empty())
+        WriteSameList(options);
     if (options.rounds > 0)
         PrintTimes(options);
     if (options.traceRounds > 0)
@@ -247,37 +281,53 @@ int Main() {
 }
 
 void PrintTimes(const Options& options) {
-    for (int i = 0; i < options.warmup; ++i) {
-        RunOnce(options.program, options.arguments, options.folder);
-        RunOnce(options.bare, L"", options.folder);
-    }
-    std::vector<double> programStart, programClose, bareStart, bareClose;
-    for (int i = 0; i < options.rounds; ++i) {
-        // Alternating which goes first keeps a drift of the machine from favouring either.
-        const bool programFirst = i % 2 == 0;
-        Timing program, bare;
-        if (programFirst)
-            program = RunOnce(options.program, options.arguments, options.folder);
-        bare = RunOnce(options.bare, L"", options.folder);
-        if (!programFirst)
-            program = RunOnce(options.program, options.arguments, options.folder);
-        programStart.push_back(program.start);
-        programClose.push_back(program.close);
-        bareStart.push_back(bare.start);
-        bareClose.push_back(bare.close);
+    const std::vector<Contender> contenders = Contenders(options);
+    const size_t count = contenders.size();
+    for (int i = 0; i < options.warmup; ++i)
+        for (const Contender& contender : contenders)
+            RunOnce(contender.exe, contender.arguments, options.folder);
+    // times[measure][contender][round]; measure 0 start, 1 paint, 2 close.
+    std::vector<std::vector<std::vector<double>>> times(3, std::vector<std::vector<double>>(count));
+    for (int round = 0; round < options.rounds; ++round) {
+        // Turning which goes first keeps a drift of the machine from favouring any of them.
+        for (size_t k = 0; k < count; ++k) {
+            const size_t i = (static_cast<size_t>(round) + k) % count;
+            const Timing timing = RunOnce(contenders[i].exe, contenders[i].arguments, options.folder);
+            times[0][i].push_back(timing.start);
+            times[1][i].push_back(timing.paint);
+            times[2][i].push_back(timing.close);
+        }
     }
 
     if (options.header) {
-        std::printf("%d rounds after %d warm-up rounds; times in ms; ratio and difference: median pair by pair\n",
+        std::printf("%d rounds after %d warm-up rounds; times in ms (median, min-max); ratios: median of the "
+                    "rounds' ratios\n",
                     options.rounds, options.warmup);
-        std::printf("%-10s %-22s %7s %7s %7s | %7s %7s %7s | %6s %8s\n", "", "", "program", "min", "max", "bare", "min",
-                    "max", "ratio", "diff");
+        std::printf("start: to the visible window; paint: to the first moment at rest (shown and painted); "
+                    "close: WM_CLOSE to the end\n");
+        std::printf("%-6s %-21s %-19s %-19s %-19s| %9s %9s %9s\n", "", "", "program", "bare", "same windows",
+                    "prog/bare", "prog/same", "same/bare");
     }
-    PrintRow("start", options.label, Summarise(programStart), Summarise(bareStart),
-             zwbench::MedianRatio(programStart, bareStart), zwbench::MedianDifference(programStart, bareStart));
-    PrintRow("close", options.label, Summarise(programClose), Summarise(bareClose),
-             zwbench::MedianRatio(programClose, bareClose), zwbench::MedianDifference(programClose, bareClose));
-    std::printf("%-10s %-22s %7.1f   (one FlushFileBuffers of a 4 KB file in the product folder)\n", "fsync",
+    const char* measures[] = {"start", "paint", "close"};
+    for (size_t measure = 0; measure < 3; ++measure) {
+        std::printf("%-6s %-21s", measures[measure], Narrow(options.label).c_str());
+        for (size_t i = 0; i < 3; ++i) {
+            if (i < count) {
+                const Summary summary = Summarise(times[measure][i]);
+                std::printf(" %6.1f (%4.0f-%4.0f) ", summary.median, summary.min, summary.max);
+            } else {
+                std::printf(" %-18s", "-");
+            }
+        }
+        const auto& t = times[measure];
+        std::printf("| %9.2f", zwbench::MedianRatio(t[0], t[1]));
+        if (count > 2)
+            std::printf(" %9.2f %9.2f", zwbench::MedianRatio(t[0], t[2]), zwbench::MedianRatio(t[2], t[1]));
+        if (measure == 2)
+            std::printf("   program - bare %+.1f", zwbench::MedianDifference(t[0], t[1]));
+        std::printf("\n");
+    }
+    std::printf("%-6s %-21s %6.1f   (one FlushFileBuffers of a 4 KB file in the product folder)\n", "fsync",
                 Narrow(options.label).c_str(), FsyncMilliseconds(options.folder));
 }
 

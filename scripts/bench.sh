@@ -15,7 +15,7 @@ if [ -z "${ZW_BENCH_INSIDE_X:-}" ]; then
     scripts/install-deps.sh
     cmake --preset windows >/dev/null
     cmake --build --preset windows --target ZWInterfaceSetup zwsettings ZWBareWindow ZWBareCommonControls \
-        ZWBenchLauncher >/dev/null
+        ZWSameWindows ZWBenchLauncher >/dev/null
     ZW_BENCH_INSIDE_X=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
@@ -26,7 +26,7 @@ unset ZELT_DB_PASSWORD
 mkdir -p "$bench"
 zw_wine_prefix_ready
 cp build/windows/ZWInterfaceSetup.exe build/windows/ZWSettings.exe build/windows/ZWBareWindow.exe \
-    build/windows/ZWBareCommonControls.exe build/windows/ZWBenchLauncher.exe "$bench/"
+    build/windows/ZWBareCommonControls.exe build/windows/ZWSameWindows.exe build/windows/ZWBenchLauncher.exe "$bench/"
 
 # A product folder with a fresh database, the program beside it.
 product_folder() {
@@ -58,19 +58,27 @@ launch() {
         --bare "$(windows_path "$bench/ZWBareWindow.exe")" --folder "$(windows_path "$bench/$folder")" \
         --label "$label" "$@"
 }
+# launch3 LABEL FOLDER PROGRAM [LAUNCHER ARGUMENTS]: the same, and the yardstick that makes the same windows
+# as the program (from the list the program writes of them in this run, build/bench/LABEL.windows).
+launch3() {
+    local label=$1 folder=$2 program=$3
+    shift 3
+    launch "$label" "$folder" "$program" --same "$(windows_path "$bench/ZWSameWindows.exe")" \
+        --same-list "$(windows_path "$bench/${label// /-}.windows")" "$@"
+}
 
 echo "machine: $(nproc) cores, $(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n1); $(wine --version)"
 # The first start of each program in a prefix pays for loading Wine's DLLs from disk: warm-up rounds absorb it.
-ZELT_STATION=DEMO launch standard standard "$bench/standard/ZWInterfaceSetup.exe" --rounds "$rounds" --header
-ZELT_STATION=DEMO launch MED standard "$bench/standard/ZWInterfaceSetup.exe" --rounds "$rounds" -- MED
-ZELT_STATION=BENCH launch "200 stations" stations "$bench/stations/ZWInterfaceSetup.exe" --rounds "$rounds"
+ZELT_STATION=DEMO launch3 standard standard "$bench/standard/ZWInterfaceSetup.exe" --rounds "$rounds" --header
+ZELT_STATION=DEMO launch3 MED standard "$bench/standard/ZWInterfaceSetup.exe" --rounds "$rounds" -- MED
+ZELT_STATION=BENCH launch3 "200 stations" stations "$bench/stations/ZWInterfaceSetup.exe" --rounds "$rounds"
 # What loading the common controls alone costs a window: the floor under the program's start.
 launch "bare+common controls" standard "$bench/ZWBareCommonControls.exe" --rounds "$rounds"
 if [ "$trace_rounds" -gt 0 ]; then
     echo
-    ZELT_STATION=DEMO launch standard standard "$bench/standard/ZWInterfaceSetup.exe" --rounds 0 \
+    ZELT_STATION=DEMO launch3 standard standard "$bench/standard/ZWInterfaceSetup.exe" --rounds 0 \
         --trace-rounds "$trace_rounds"
-    ZELT_STATION=BENCH launch "200 stations" stations "$bench/stations/ZWInterfaceSetup.exe" --rounds 0 \
+    ZELT_STATION=BENCH launch3 "200 stations" stations "$bench/stations/ZWInterfaceSetup.exe" --rounds 0 \
         --trace-rounds "$trace_rounds"
 fi
 wineserver -k >/dev/null 2>&1 || true

@@ -111,6 +111,7 @@ void Win32FormView::AttachForm(Form& form) {
     pending_ = nullptr;
     failed_ = false;
     initialFocusPosted_ = false;
+    childrenMade_ = false;
     unloadedWhileShown_ = false;
 
     const std::wstring caption = WideFromUtf8(form.Caption());
@@ -129,23 +130,8 @@ void Win32FormView::AttachForm(Form& form) {
         onFormWindow(formWindow_);
     trace::Mark("form window made");
 
-    // A new child window goes to the bottom of its siblings. Made front to back, the container's own
-    // children first, the windows already stand in the model's z-order, and the restacking moves none.
     NumberControls(form);
-    std::vector<Control*> frontToBack = form.Controls();
-    std::stable_sort(frontToBack.begin(), frontToBack.end(),
-                     [](const Control* a, const Control* b) { return a->ZStamp() > b->ZStamp(); });
-    for (Control* control : frontToBack)
-        if (control->Container() == nullptr || control->Container() == &form)
-            CreateNative(*control);
-    for (Control* control : frontToBack)
-        CreateNative(*control);
-    trace::Mark("controls made");
-    RestackChildren(&form);
-    for (Control* control : form.Controls())
-        if (control->Type() == ControlType::PictureBox)
-            RestackChildren(control);
-    trace::Mark("controls stacked");
+    MakeChildren(!makeChildrenWhenShown);
 
     form.AddObserver(*this);
     if (form.Visible())
@@ -157,6 +143,7 @@ void Win32FormView::Detach() {
         form_->RemoveObserver(*this);
     // From here on, what the windows are told while they go away does not reach the model.
     form_ = nullptr;
+    ReleaseSubclassed();
     // On the way out of a failure the dialog must not stand behind the run-time error box.
     const bool ending = unloadedWhileShown_ && std::uncaught_exceptions() == 0;
     const bool leave = leaveHiddenWindows && formWindow_ != nullptr && (ending || !IsWindowVisible(formWindow_));
@@ -175,6 +162,45 @@ void Win32FormView::Detach() {
         fonts_.Clear();
     if (hadWindow && onFormWindow)
         onFormWindow(nullptr);
+}
+
+// A new child window goes to the bottom of its siblings. Made front to back, the container's own children
+// first, the windows already stand in the model's z-order, and the restacking moves none. Not all: only the
+// tab strips, and the rest when the form is shown; a window made before its siblings is moved down to its
+// place as they are made.
+void Win32FormView::MakeChildren(bool all) {
+    std::vector<Control*> frontToBack = form_->Controls();
+    std::stable_sort(frontToBack.begin(), frontToBack.end(),
+                     [](const Control* a, const Control* b) { return a->ZStamp() > b->ZStamp(); });
+    if (!all) {
+        for (Control* control : frontToBack)
+            if (control->Type() == ControlType::TabStrip)
+                CreateNative(*control);
+        trace::Mark("tab strips made");
+        return;
+    }
+    const bool restack = windows_.empty();
+    auto make = [this](Control& control) {
+        if (HWND existing = WindowOf(control))
+            SetWindowPos(existing, HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOREDRAW);
+        else
+            CreateNative(control);
+    };
+    for (Control* control : frontToBack)
+        if (control->Container() == nullptr || control->Container() == form_)
+            make(*control);
+    for (Control* control : frontToBack)
+        if (WindowOf(*control) == nullptr)
+            CreateNative(*control);
+    trace::Mark("controls made");
+    if (!restack)
+        return;
+    RestackChildren(form_);
+    for (Control* control : form_->Controls())
+        if (control->Type() == ControlType::PictureBox)
+            RestackChildren(control);
+    trace::Mark("controls stacked");
 }
 
 // The control ids, in the model's order of the controls with each container before its first child: a
@@ -197,7 +223,14 @@ HWND Win32FormView::CreateNative(Control& control) {
     Control* container = control.Container();
     HWND parent = container == nullptr || container == form_ ? formWindow_ : CreateNative(*container);
 
-    const view::NativeKind kind = view::KindFor(control);
+    view::NativeKind kind = view::KindFor(control);
+    // A new button is unchecked and two-state: a check box made grayed is made three-state at once.
+    const bool checked = control.Type() == ControlType::CheckBox ? static_cast<const CheckBox&>(control).Value() != 0
+                         : control.Type() == ControlType::OptionButton
+                             ? static_cast<const OptionButton&>(control).Value()
+                             : false;
+    if (control.Type() == ControlType::CheckBox && static_cast<const CheckBox&>(control).Value() == 2)
+        kind.style = (kind.style & ~BS_TYPEMASK) | BS_3STATE;
     const auto numbered = ids_.find(&control);
     const int id = numbered != ids_.end()
                        ? numbered->second
@@ -232,7 +265,8 @@ HWND Win32FormView::CreateNative(Control& control) {
     }
     case ControlType::CheckBox:
     case ControlType::OptionButton:
-        MirrorValue(control, window);
+        if (checked)
+            MirrorValue(control, window);
         break;
     case ControlType::TabStrip:
         CreateTabs(window, static_cast<const TabStrip&>(control));
@@ -243,7 +277,7 @@ HWND Win32FormView::CreateNative(Control& control) {
     --applying_;
 
     if (IsFocusableKind(control.Type()))
-        SetWindowSubclass(window, ControlSubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+        Subclass(window);
     return window;
 }
 

@@ -50,6 +50,16 @@ public:
     // error box as a visible dialog's are (a failure before its unload).
     bool leaveHiddenWindows = false;
 
+    // Set by the program: the child windows are made when the form is first shown, each at once with the
+    // place, text, state and z-order the load gave its control, rather than made hidden and then moved,
+    // filled, shown and hidden one property at a time while the form loads. Only the tab strips are made
+    // at once: the arrangement reads their client metrics from the real windows. Left unset (the view
+    // tests), every window exists from the attaching on and follows every change at once.
+    bool makeChildrenWhenShown = false;
+
+    // Called once, the first time the shown dialog has nothing left to handle: every window has painted.
+    std::function<void()> onFirstIdle;
+
     HWND FormWindow() const { return formWindow_; }
     HWND WindowOf(const Control& control) const;
     Control* ControlOf(HWND window) const;
@@ -59,18 +69,20 @@ public:
     // The window procedure of the dialog and of its frames, and the one every focusable control is
     // subclassed with; public only so that the registration code can name them.
     static LRESULT CALLBACK ContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK ControlSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                                DWORD_PTR self);
+    static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     // Creating and destroying the windows.
     void NumberControls(const Form& form);
+    void MakeChildren(bool all);
     HWND CreateNative(Control& control);
     void CreateTabs(HWND window, const TabStrip& tabStrip);
     void RestackChildren(const Control* container);
     void PlaceForm(bool move, bool size);
     void PlaceChild(const Control& control, HWND window);
     void ApplyFont(const Control& control, HWND window, bool redraw = true);
+    void Subclass(HWND window);
+    void ReleaseSubclassed();
     int NextFreeId() { return nextFreeId_++; }
 
     // Mirroring the model.
@@ -83,7 +95,7 @@ private:
 
     // Input.
     LRESULT HandleContainerMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleControlMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleControlMessage(WNDPROC original, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(WPARAM wParam, LPARAM lParam);
     LRESULT OnNotify(const NMHDR& header);
     void OnActivate(bool active);
@@ -127,6 +139,7 @@ private:
     std::exception_ptr pending_;
     bool failed_ = false;
     bool initialFocusPosted_ = false;
+    bool childrenMade_ = false;       // all the child windows exist (made when shown)
     bool unloadedWhileShown_ = false; // the model hid the unloaded form; the window is left as it is
     HWND lastFocus_ = nullptr;
 };

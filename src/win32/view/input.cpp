@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <unordered_map>
 
 #include "base/startup_trace.h"
 #include "base/text_conversion.h"
@@ -50,17 +51,50 @@ LRESULT CALLBACK Win32FormView::ContainerProc(HWND window, UINT message, WPARAM 
     }
 }
 
-LRESULT CALLBACK Win32FormView::ControlSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                                    UINT_PTR id, DWORD_PTR self) {
+namespace {
+
+// The focusable controls' windows, each with the view it belongs to and the procedure of its class. Kept
+// here rather than in a window property: a property is a round trip to the Wine server at every message.
+struct Subclassed {
+    Win32FormView* view; // nullptr once the view has let the window go
+    WNDPROC original;
+};
+
+std::unordered_map<HWND, Subclassed>& SubclassedWindows() {
+    static std::unordered_map<HWND, Subclassed> windows;
+    return windows;
+}
+
+} // namespace
+
+void Win32FormView::Subclass(HWND window) {
+    const auto original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32FormView::ControlProc)));
+    SubclassedWindows()[window] = {this, original};
+}
+
+void Win32FormView::ReleaseSubclassed() {
+    for (auto& [window, entry] : SubclassedWindows())
+        if (entry.view == this)
+            entry.view = nullptr;
+}
+
+LRESULT CALLBACK Win32FormView::ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto& windows = SubclassedWindows();
+    const auto it = windows.find(window);
+    if (it == windows.end())
+        return DefWindowProcW(window, message, wParam, lParam);
+    const Subclassed entry = it->second;
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, ControlSubclassProc, id);
-        return DefSubclassProc(window, message, wParam, lParam);
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(entry.original));
+        windows.erase(it);
     }
-    auto* view = reinterpret_cast<Win32FormView*>(self);
+    if (entry.view == nullptr || message == WM_NCDESTROY)
+        return CallWindowProcW(entry.original, window, message, wParam, lParam);
     try {
-        return view->HandleControlMessage(window, message, wParam, lParam);
+        return entry.view->HandleControlMessage(entry.original, window, message, wParam, lParam);
     } catch (...) {
-        view->Fail(std::current_exception());
+        entry.view->Fail(std::current_exception());
         return 0;
     }
 }
@@ -127,8 +161,8 @@ LRESULT Win32FormView::HandleContainerMessage(HWND window, UINT message, WPARAM 
     }
 }
 
-LRESULT Win32FormView::HandleControlMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+LRESULT Win32FormView::HandleControlMessage(WNDPROC original, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallWindowProcW(original, window, message, wParam, lParam);
     Control* control = ControlOf(window);
     if (control == nullptr)
         return result;

@@ -25,12 +25,14 @@ void Win32FormView::RunForm(Form& form) {
         throw RuntimeError(errors::ObjectRequired, "Object required: the view is not attached to this form");
     RethrowPending();
     MSG message{};
-    bool painted = !trace::Enabled();
+    bool painted = !trace::Enabled() && !onFirstIdle;
     while (form.IsLoaded() && !failed_) {
-        // Traced only: the first time nothing is left to handle, every window has painted.
+        // Traced or watched only: the first time nothing is left to handle, every window has painted.
         if (!painted && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
             painted = true;
             trace::Mark("first paint done");
+            if (onFirstIdle)
+                onFirstIdle();
         }
         const BOOL got = GetMessageW(&message, nullptr, 0, 0);
         if (got == -1)
@@ -72,6 +74,9 @@ void Win32FormView::RethrowPending() {
 }
 
 bool Win32FormView::PreTranslate(const MSG& message) {
+    // Only keys are the view's own; asked first, since IsChild is a round trip to the Wine server.
+    if (message.message != WM_SYSCHAR && message.message != WM_KEYDOWN)
+        return false;
     if (form_ == nullptr || failed_ || formWindow_ == nullptr)
         return false;
     if (message.hwnd != formWindow_ && !IsChild(formWindow_, message.hwnd))

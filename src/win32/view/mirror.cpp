@@ -101,6 +101,10 @@ void Win32FormView::MirrorFormProperty(Property property) {
             trace::Mark("hidden");
             break;
         }
+        if (makeChildrenWhenShown && !childrenMade_) {
+            childrenMade_ = true;
+            MakeChildren(true);
+        }
         ShowWindow(formWindow_, SW_SHOWNORMAL);
         SetForegroundWindow(formWindow_);
         trace::Mark("shown");
