@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "text.h"
+#include "base/text_conversion.h"
 #include "window_util.h"
 
 namespace zw::view {
@@ -14,7 +14,7 @@ namespace {
 
 std::string Escaped(const std::wstring& text) {
     std::string out;
-    for (char c : Utf8(text)) {
+    for (char c : Utf8FromWide(text)) {
         switch (c) {
         case '\t':
             out += "\\t";
