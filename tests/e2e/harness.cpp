@@ -131,12 +131,22 @@ std::string DialogTest::RunTool(const std::vector<std::wstring>& arguments, cons
     for (const auto& argument : arguments)
         line += L" \"" + argument + L"\"";
     PROCESS_INFORMATION run{};
-    const bool started = CreateProcessW(tool.c_str(), line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
-                                        nullptr, &startup, &run);
+    // Wine has been seen to refuse a start now and then while a process of the last test still ends: a few
+    // more tries, then the error with its number.
+    bool started = false;
+    DWORD error = 0;
+    for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+        started = CreateProcessW(tool.c_str(), line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
+                                 &startup, &run);
+        if (!started) {
+            error = GetLastError();
+            Sleep(200);
+        }
+    }
     CloseHandle(startup.hStdInput);
     CloseHandle(startup.hStdOutput);
     if (!started)
-        throw std::runtime_error("could not start the settings tool");
+        throw std::runtime_error("could not start the settings tool (error " + std::to_string(error) + ")");
     DWORD code = 1;
     WaitForSingleObject(run.hProcess, 60000);
     GetExitCodeProcess(run.hProcess, &code);

@@ -139,10 +139,19 @@ TEST_F(EnvProductDatabase, ReencryptingKeepsEveryValueAndTheHistoryAndSwapsTheFi
 
     EXPECT_EQ(envtest::ErrorNumberOf([&] { ReencryptProductDatabase(plain, "wrong", "New#2"); }), 3031);
     EXPECT_EQ(envtest::ErrorNumberOf([&] { ReencryptProductDatabase(plain, Password, "a;b"); }), 5);
-    // The password changes in place: a connection opened before may not write, and is told why.
+    // The database is built anew and moved over the old one. A connection opened before may not write, and is
+    // told why; Windows does not replace a file that is open, so there the change waits until it is closed.
     auto before = Open(plain);
+#ifdef _WIN32
+    EXPECT_EQ(envtest::ErrorNumberOf([&] { ReencryptProductDatabase(plain, Password, "New#2"); }), 3045);
+    EXPECT_EQ(ReadStoredSetting(*before, "INTERFACE", "XRAYWS7"), "NONE\n\r") << "the old database stays";
+    before.reset();
     ReencryptProductDatabase(plain, Password, "New#2");
+#else
+    ReencryptProductDatabase(plain, Password, "New#2");
+#endif
     EXPECT_EQ(OpenError(plain), 3031);
+#ifndef _WIN32
     try {
         WriteStoredSetting(*before, "INTERFACE", "XRAYWS7", "lost", "test");
         ADD_FAILURE() << "a write with the old password";
@@ -151,6 +160,7 @@ TEST_F(EnvProductDatabase, ReencryptingKeepsEveryValueAndTheHistoryAndSwapsTheFi
         EXPECT_NE(std::string(error.what()).find("was changed"), std::string::npos) << error.what();
     }
     before.reset();
+#endif
     auto reopened = Open(plain, "New#2");
     EXPECT_EQ(ReadStoredSetting(*reopened, "INTERFACE", "XRAYWS7"), "NONE\n\r");
     const std::vector<HistoryRow> history = ReadHistory(*reopened);
