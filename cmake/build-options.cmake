@@ -11,6 +11,11 @@ if(WIN32)
     # Wine reads every section of a program into memory when it starts it, the debugging information of the
     # static runtime included: a release program leaves it out (a fifth of the start before any of its code).
     add_link_options($<$<CONFIG:Release>:-s>)
+    # Sections that start on a page boundary in the file as in memory: Wine then maps a program's sections
+    # straight from the file, where with the linker's usual 512-byte alignment it must copy each of them into
+    # memory at every start (the program's 2.9 MB: tens of milliseconds before its first instruction). Windows
+    # maps images either way; the files grow by a few kilobytes.
+    add_link_options(-Wl,--file-alignment,0x1000)
 endif()
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-Wall> $<$<COMPILE_LANGUAGE:CXX>:-Wextra>)
