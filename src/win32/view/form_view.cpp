@@ -115,8 +115,11 @@ void Win32FormView::AttachForm(Form& form) {
     unloadedWhileShown_ = false;
 
     const std::wstring caption = WideFromUtf8(form.Caption());
-    formWindow_ = CreateWindowExW(view::FormExStyle, view::FormClassName, caption.c_str(), view::FormStyle, 0, 0, 0, 0,
-                                  nullptr, nullptr, Instance(), this);
+    // Made where it stands, at its size for the system's DPI: placed again only when the window has another.
+    const RECT place = FormPlace(view::NonClientDpi(nullptr));
+    formWindow_ =
+        CreateWindowExW(view::FormExStyle, view::FormClassName, caption.c_str(), view::FormStyle, place.left, place.top,
+                        place.right - place.left, place.bottom - place.top, nullptr, nullptr, Instance(), this);
     if (formWindow_ == nullptr)
         throw RuntimeError(errors::OutOfMemory, "Out of memory: could not create the dialog's window");
     frameMetrics_.SetWindow(formWindow_);
@@ -125,7 +128,8 @@ void Win32FormView::AttachForm(Form& form) {
         for (UINT command : {SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE})
             DeleteMenu(menu, command, MF_BYCOMMAND);
     }
-    PlaceForm(true, true);
+    if (const RECT placed = FormPlace(view::NonClientDpi(formWindow_)); !EqualRect(&place, &placed))
+        PlaceForm(true, true);
     if (onFormWindow)
         onFormWindow(formWindow_);
     trace::Mark("form window made");
@@ -318,21 +322,27 @@ void Win32FormView::RestackChildren(const Control* container) {
     }
 }
 
-void Win32FormView::PlaceForm(bool move, bool size) {
-    if (formWindow_ == nullptr || form_ == nullptr)
-        return;
+RECT Win32FormView::FormPlace(int nonClientDpi) const {
     // The client area is exactly the model's inner size; the frame is whatever the system draws.
     const SIZE client{scaling_.PixelsX(form_->ScaleWidth()), scaling_.PixelsY(form_->ScaleHeight())};
-    const SIZE outer = view::OuterSize(client, view::FormStyle, view::FormExStyle, view::NonClientDpi(formWindow_));
+    const SIZE outer = view::OuterSize(client, view::FormStyle, view::FormExStyle, nonClientDpi);
     // The screen position is in the screen's pixels, which do not change with the window's DPI.
     const int left = view::TwipsToPixels(form_->Left(), scaling_.twipsPerPixelX);
     const int top = view::TwipsToPixels(form_->Top(), scaling_.twipsPerPixelY);
+    return RECT{left, top, left + outer.cx, top + outer.cy};
+}
+
+void Win32FormView::PlaceForm(bool move, bool size) {
+    if (formWindow_ == nullptr || form_ == nullptr)
+        return;
+    const RECT place = FormPlace(view::NonClientDpi(formWindow_));
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     if (!move)
         flags |= SWP_NOMOVE;
     if (!size)
         flags |= SWP_NOSIZE;
-    SetWindowPos(formWindow_, nullptr, left, top, outer.cx, outer.cy, flags);
+    SetWindowPos(formWindow_, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                 flags);
 }
 
 void Win32FormView::PlaceChild(const Control& control, HWND window) {

@@ -79,6 +79,8 @@ private:
     void CreateTabs(HWND window, const TabStrip& tabStrip);
     void RestackChildren(const Control* container);
     void PlaceForm(bool move, bool size);
+    // The form window's outer rectangle on the screen for a frame drawn at the DPI given.
+    RECT FormPlace(int nonClientDpi) const;
     void PlaceChild(const Control& control, HWND window);
     void ApplyFont(const Control& control, HWND window, bool redraw = true);
     void Subclass(HWND window);
