@@ -112,6 +112,7 @@ void Win32FormView::AttachForm(Form& form) {
     failed_ = false;
     initialFocusPosted_ = false;
     childrenMade_ = false;
+    formPlacePending_ = false;
     unloadedWhileShown_ = false;
 
     const std::wstring caption = WideFromUtf8(form.Caption());

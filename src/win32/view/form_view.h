@@ -142,6 +142,7 @@ private:
     bool failed_ = false;
     bool initialFocusPosted_ = false;
     bool childrenMade_ = false;       // all the child windows exist (made when shown)
+    bool formPlacePending_ = false;   // the form moved or changed size before its windows were made
     bool unloadedWhileShown_ = false; // the model hid the unloaded form; the window is left as it is
     HWND lastFocus_ = nullptr;
 };

@@ -82,11 +82,14 @@ void Win32FormView::MirrorFormProperty(Property property) {
     switch (property) {
     case Property::Left:
     case Property::Top:
-        PlaceForm(true, false);
-        break;
     case Property::Width:
     case Property::Height:
-        PlaceForm(false, true);
+        // Before its windows are made the form is not yet seen: it takes its place once, when shown.
+        if (makeChildrenWhenShown && !childrenMade_)
+            formPlacePending_ = true;
+        else
+            PlaceForm(property == Property::Left || property == Property::Top,
+                      property == Property::Width || property == Property::Height);
         break;
     case Property::Caption:
         SetWindowTextW(formWindow_, WideFromUtf8(form_->Caption()).c_str());
@@ -102,6 +105,9 @@ void Win32FormView::MirrorFormProperty(Property property) {
             break;
         }
         if (makeChildrenWhenShown && !childrenMade_) {
+            if (formPlacePending_)
+                PlaceForm(true, true);
+            formPlacePending_ = false;
             childrenMade_ = true;
             MakeChildren(true);
         }
