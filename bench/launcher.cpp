@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "base/text_conversion.h"
+
 #include "launcher_stats.h"
 #include "trace_file.h"
 
@@ -48,10 +50,7 @@ double Now() {
 }
 
 std::string Narrow(const std::wstring& text) {
-    std::string out;
-    for (wchar_t c : text)
-        out += c < 128 ? static_cast<char>(c) : '?';
-    return out;
+    return zw::Utf8FromWide(text);
 }
 
 Options Parse() {
