@@ -2,12 +2,9 @@
 
 #include <sqlite3.h>
 
-#include "base/error_numbers.h"
-#include "base/runtime_error.h"
 #include "host/environment_overrides.h"
 #include "host/host_system.h"
 #include "sqlite_statement.h"
-#include "sqlite_transaction.h"
 
 namespace zw {
 
@@ -62,13 +59,11 @@ void PruneHistory(sqlite3* connection, const std::string& name, const std::strin
 
 void WriteStoredSettings(SqliteDatabase& database, const std::vector<SettingChange>& changes,
                          const std::string& writer) {
-    sqlite3* connection = database.Connection();
     const std::string& name = database.Name();
     const std::string time = host::UtcTimestamp();
     const std::string workstation = StationIdentifier();
     const std::string user = host::UserName();
-    try {
-        sqlite::Transaction transaction(connection, name, sqlite::Transaction::Kind::Immediate);
+    database.Write([&](sqlite3* connection) {
         for (const SettingChange& change : changes) {
             // The old value is read inside the transaction that replaces it, so the history names exactly
             // what this write replaced, whatever other workstations wrote before.
@@ -101,16 +96,7 @@ void WriteStoredSettings(SqliteDatabase& database, const std::vector<SettingChan
             record.Step();
             PruneHistory(connection, name, change.section, change.key);
         }
-        transaction.Commit();
-    } catch (const RuntimeError& error) {
-        // The journal is made beside the database at the first write: when it cannot be, the folder is
-        // read-only for this user, though the file itself may not be.
-        if (error.Number() == dberrors::FileNotFound)
-            sqlite::ReadOnlyFolder(name);
-        if (error.Number() == dberrors::Corrupt)
-            database.PutBackFailedWrite();
-        throw;
-    }
+    });
 }
 
 namespace {

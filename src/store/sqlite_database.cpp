@@ -16,6 +16,7 @@
 #include "host/host_system.h"
 #include "product_database.h"
 #include "sqlite_statement.h"
+#include "sqlite_transaction.h"
 
 namespace zw {
 
@@ -146,6 +147,20 @@ void SqliteDatabase::PutBackFailedWrite() {
         sqlite3_exec(connection_, "PRAGMA query_only = ON", nullptr, nullptr, nullptr);
     if (exclusive_)
         sqlite3_exec(connection_, "PRAGMA locking_mode = EXCLUSIVE", nullptr, nullptr, nullptr);
+}
+
+void SqliteDatabase::Write(const std::function<void(sqlite3*)>& write) {
+    try {
+        sqlite::Transaction transaction(Connection(), name_, sqlite::Transaction::Kind::Immediate);
+        write(connection_);
+        transaction.Commit();
+    } catch (const RuntimeError& error) {
+        if (error.Number() == dberrors::FileNotFound)
+            sqlite::ReadOnlyFolder(name_);
+        if (error.Number() == dberrors::Corrupt)
+            PutBackFailedWrite();
+        throw;
+    }
 }
 
 SqliteDatabase::~SqliteDatabase() {

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -32,6 +33,10 @@ public:
     // opens the file again with the same key, and removes that journal under the write lock. When that
     // fails the database stays closed.
     void PutBackFailedWrite();
+    // Runs one write in a transaction that takes the write lock at once: committed when write returns,
+    // rolled back when it throws. The failure names its real cause: where the journal cannot be made beside
+    // the file, the folder is read-only for this user; after a damaged page the file is put back as it was.
+    void Write(const std::function<void(sqlite3*)>& write);
 
 private:
     std::string name_;

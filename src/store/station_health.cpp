@@ -4,8 +4,6 @@
 
 #include <algorithm>
 
-#include "base/error_numbers.h"
-#include "base/runtime_error.h"
 #include "sqlite_statement.h"
 
 namespace zw {
@@ -33,10 +31,8 @@ bool StationHealth::Broken() const {
 }
 
 void RecordStationHealth(SqliteDatabase& database, const StationHealth& health) {
-    sqlite3* connection = database.Connection();
     const std::string& name = database.Name();
-    try {
-        sqlite::Execute(connection, "BEGIN IMMEDIATE", name);
+    database.Write([&](sqlite3* connection) {
         sqlite::Execute(connection, CreateTable, name);
         sqlite::Statement remove(connection, "DELETE FROM StationHealth WHERE Station = ?1", name);
         remove.BindText(1, health.station);
@@ -58,14 +54,7 @@ void RecordStationHealth(SqliteDatabase& database, const StationHealth& health) 
             insert.Step();
             insert.Reset();
         }
-        sqlite::Execute(connection, "COMMIT", name);
-    } catch (const RuntimeError& error) {
-        if (sqlite3_get_autocommit(connection) == 0)
-            sqlite3_exec(connection, "ROLLBACK", nullptr, nullptr, nullptr);
-        if (error.Number() == dberrors::FileNotFound)
-            sqlite::ReadOnlyFolder(name);
-        throw;
-    }
+    });
 }
 
 std::map<std::string, StationHealth> ReadStationHealth(SqliteDatabase& database) {
