@@ -53,9 +53,10 @@ public:
     unsigned GetPrivateProfileStringA(const std::string& section, const std::string& key,
                                       const std::string& defaultValue, std::string& buffer, unsigned bufferSize,
                                       const std::string& fileName) override;
-    bool FileExists(const std::string& path) override;
+    bool FileExists(const std::string& path) override { return files.count(path) != 0; }
 };
 
+// The product folder and the current folder; changing drive or folder fails when the test says so.
 class FakeProcess : public Process {
 public:
     std::string commandLine;
@@ -63,13 +64,12 @@ public:
     std::string currentFolder = "C:\\WORK";
     bool failDrive = false;
     bool failFolder = false;
-    std::vector<std::string> log;
 
     std::string CommandLine() override { return commandLine; }
     std::string ProgramFileFolder() override { return programFolder; }
     void ChangeDrive(const std::string& drive) override;
     void ChangeFolder(const std::string& folder) override;
-    std::string CurrentFolder() override;
+    std::string CurrentFolder() override { return currentFolder; }
 };
 
 // All fakes together, with a product database "C:\ZELTWIN\ZELTWIN.MDB" whose password the component knows.
