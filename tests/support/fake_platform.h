@@ -26,6 +26,13 @@ public:
     std::function<void(const Shown&)> onShow;
 
     int Show(const std::string& text, int style, const std::string& title) override;
+    // Each box shown as its style, title and text: "0 Title: Text".
+    std::vector<std::string> Described() const {
+        std::vector<std::string> boxes;
+        for (const Shown& box : shown)
+            boxes.push_back(std::to_string(box.style) + " " + box.title + ": " + box.text);
+        return boxes;
+    }
 };
 
 // A file system of folders and files given by the test, PathAppend's joining rules, and a folder browser
