@@ -31,25 +31,24 @@ struct ProgramRig {
     int RunIt() { return RunProgram(fakes.platform, view.screen, view); }
 };
 
-struct ProgramTest : ::testing::Test, ProgramRig {};
-
-TEST_F(ProgramTest, NormalRunEndsWithExitCodeZeroAndReleasesTheComponent) {
-    view.user = [](frmZWIntStp& form) { form.Command1(1).UserClick(); };
-    EXPECT_EQ(RunIt(), 0);
-    EXPECT_EQ(view.log, (std::vector<std::string>{"attach", "run", "detach", "detach"}));
-    EXPECT_EQ(fakes.environmentFactory.released, 1);
-    EXPECT_TRUE(fakes.messageBoxes.shown.empty());
+// A normal run and a failed database start end with exit code 0 and release the component; only the normal run
+// enters the message loop.
+TEST(ProgramTest, NormalAndFailedDatabaseStartsEndWithCodeZeroAndReleaseTheComponent) {
+    for (const bool database : {true, false}) {
+        SCOPED_TRACE(database);
+        ProgramRig t;
+        if (!database)
+            t.fakes.databaseEngine.databases.clear();
+        t.view.user = [](frmZWIntStp& form) { form.Command1(1).UserClick(); };
+        EXPECT_EQ(t.RunIt(), 0);
+        EXPECT_EQ(t.view.log, database ? (std::vector<std::string>{"attach", "run", "detach", "detach"})
+                                       : (std::vector<std::string>{"attach", "detach", "detach"}));
+        EXPECT_EQ(t.fakes.messageBoxes.shown.size(), database ? 0u : 1u);
+        EXPECT_EQ(t.fakes.environmentFactory.released, 1);
+    }
 }
 
-TEST_F(ProgramTest, FailedDatabaseStartClosesWithoutRunningTheLoop) {
-    fakes.databaseEngine.databases.clear();
-    EXPECT_EQ(RunIt(), 0);
-    EXPECT_EQ(view.log, (std::vector<std::string>{"attach", "detach", "detach"}));
-    ASSERT_EQ(fakes.messageBoxes.shown.size(), 1u);
-    EXPECT_EQ(fakes.environmentFactory.released, 1);
-}
-
-TEST_F(ProgramTest, UncaughtFailuresEndWithTheRunTimeErrorBox) {
+TEST(ProgramTest, UncaughtFailuresEndWithTheRunTimeErrorBox) {
     struct Case {
         const char* name;
         std::function<void(ProgramRig&)> arrange;
@@ -71,11 +70,9 @@ TEST_F(ProgramTest, UncaughtFailuresEndWithTheRunTimeErrorBox) {
         ProgramRig t;
         c.arrange(t);
         EXPECT_EQ(t.RunIt(), 1) << c.name;
-        ASSERT_FALSE(t.fakes.messageBoxes.shown.empty()) << c.name;
-        const auto& box = t.fakes.messageBoxes.shown.back();
-        EXPECT_EQ(box.text, c.text) << c.name;
-        EXPECT_EQ(box.style, mb::OKOnly | mb::Critical);
-        EXPECT_EQ(box.title, "ZELT Windows Interface Setup");
+        // OK only, with the critical icon.
+        EXPECT_EQ(t.fakes.messageBoxes.Described(),
+                  std::vector<std::string>{"16 ZELT Windows Interface Setup: " + c.text});
         EXPECT_EQ(t.fakes.environmentFactory.environment, nullptr) << c.name << ": the component is released";
         EXPECT_EQ(t.fakes.environmentFactory.releasedWriteCount, 0) << c.name;
     }

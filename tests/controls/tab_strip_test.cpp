@@ -9,16 +9,10 @@ namespace {
 
 struct TabStripTest : FormTest {};
 
-struct InsetTabs : TabClientMetrics {
-    TwipsRect ClientArea(const TabStrip& ts) const override {
-        return {ts.Left() + 30, ts.Top() + 360, ts.Width() - 90, ts.Height() - 420};
-    }
-};
-
 TEST_F(TabStripTest, TabStripRaisesClickOnlyWhenTheSelectionChanges) {
     TabStrip ts(&form, &form, "ts");
     EXPECT_THROW(ts.ClientWidth(), RuntimeError) << "no client area without metrics";
-    InsetTabs metrics;
+    FixedTabMetrics metrics(screen, 2, 24, 4, 4);
     ts.SetClientMetrics(&metrics);
     ts.AddTab("&Bridge", "Bridge");
     ts.AddTab("Direct &Interface", "Direct");

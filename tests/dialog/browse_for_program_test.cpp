@@ -41,6 +41,8 @@ TEST(BrowseForProgram, Branches) {
             "Found: The application could not be found in the selected location.\r\n\r\nPlease select the folder "
             "that contains XVASSISTANT.EXE or CLINIVIEW.EXE."}, "-", 1},
         {Schick, {"E:\\S\\CDR.EXE"}, "C:\\", "", {}, {"E:\\S"}, {}, "E:\\S\\CDR.EXE", 1},
+        {Sidexis, {}, "", "", {}, {"D:"}, {"64 Program Not Found: The application could not be found in the selected "
+            "location.\r\n\r\nPlease select the folder that contains SIDEXIS.EXE."}, "-", 1},
     };
     // clang-format on
     for (const auto& [names, existing, first, second, answers, browser, boxes, text, browsers] : cases) {
@@ -53,10 +55,7 @@ TEST(BrowseForProgram, Branches) {
         std::string folder = first;
         h.F().BrowseForProgram(h.F().Text1(3), names, folder, second);
         EXPECT_EQ(h.F().Text1(3).Text(), text);
-        Paths shown;
-        for (const auto& box : h.fakes.messageBoxes.shown)
-            shown.push_back(std::to_string(box.style) + " " + box.title + ": " + box.text);
-        EXPECT_EQ(shown, boxes);
+        EXPECT_EQ(h.fakes.messageBoxes.Described(), boxes);
         EXPECT_EQ(h.fakes.shell.browseTitles, Paths(browsers, "Select Folder"));
         EXPECT_EQ(h.fakes.shell.browseFlags, std::vector<unsigned>(browsers, 3u)); // file-system folders only
     }

@@ -11,11 +11,11 @@ TEST(Layout, AsDrawn) {
     DialogHarness h;
     frmZWIntStp& f = h.F();
     std::vector<std::string> lines;
-    float previousTop = 0;
+    std::string places; // top and width of each line's check box, all at left 270 and 315 high
     for (int box : {0, 1, 2, 13, 4, 5, 6, 7, 8, 3, 9, 10, 11, 12, 14, 15}) {
         const CheckBox& row = f.CheckBox1(box);
-        EXPECT_TRUE(row.Top() > previousTop && row.Container() == &f.Picture1(0)) << box;
-        previousTop = row.Top();
+        EXPECT_TRUE(row.Left() == 270 && row.Height() == 315 && row.Container() == &f.Picture1(0)) << box;
+        places += std::to_string(int(row.Top())) + " " + std::to_string(int(row.Width())) + "|";
         // The line's text box and button, from the bridge rows, are the ones that stand on it.
         EXPECT_EQ(BridgeRowControls(int16_t(box)), RowControls[box]);
         const auto [text, button] = RowControls[box];
@@ -33,6 +33,8 @@ TEST(Layout, AsDrawn) {
         }
         lines.push_back(line);
     }
+    EXPECT_EQ(places, "360 2055|660 915|960 1725|1260 2265|1560 1035|1860 1725|2160 1035|2460 1725|2760 1725|3060 "
+                      "1035|3360 2145|3930 1635|4230 1365|4530 1365|4815 2085|5100 2085|");
     const std::string plain = "|Cmd Line : | off|&Browse off";
     EXPECT_EQ(lines, (std::vector<std::string>{"None", "Trophy" + plain, "Schick Technology" + plain,
                                                "SchickTechnology - Dicom" + plain, "Dexis|Cmd Line : ||&Browse",

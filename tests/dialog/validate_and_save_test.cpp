@@ -27,13 +27,6 @@ struct Loaded : DialogHarness {
         fakes.messageBoxes.shown.clear();
         Env().log.clear();
     }
-    // Each box shown as its style, title and text.
-    Strings Boxes() {
-        Strings boxes;
-        for (const auto& box : fakes.messageBoxes.shown)
-            boxes.push_back(std::to_string(box.style) + " " + box.title + ": " + box.text);
-        return boxes;
-    }
 };
 
 TEST(ProgramChecks, EachRowsNameAndExistenceTestsOrTheBytesWrittenOnceUnderTheStationsKey) {
@@ -73,7 +66,7 @@ TEST(ProgramChecks, EachRowsNameAndExistenceTestsOrTheBytesWrittenOnceUnderTheSt
         d.F().Text1(box).SetText(typed);
         EXPECT_EQ(d.F().ValidateAndSave(), problems.empty());
         EXPECT_EQ(d.F().Text1(box).Text(), box == 0 ? UCase(typed) : typed); // Trophy's is corrected in place
-        EXPECT_EQ(d.Boxes(), problems.empty() ? Strings{} : Strings{Problems + problems});
+        EXPECT_EQ(d.fakes.messageBoxes.Described(), problems.empty() ? Strings{} : Strings{Problems + problems});
         // Nothing under the station's new key unless all checks pass.
         EXPECT_EQ(d.Env().StoredXray(), problems.empty() ? written : "<missing>");
         EXPECT_EQ(std::ranges::count(d.Env().log, "WriteSetting INTERFACE XRAYTS-2 2 0 0"), problems.empty());
@@ -106,7 +99,7 @@ TEST(Closing, OnlyOkAndTheControlBoxCheckAndWriteAndInvalidChoicesKeepTheDialogO
             // The unload that follows OK does not check again.
             EXPECT_EQ(std::ranges::count_if(d.Env().log, [](auto& e) { return e.starts_with("CheckFile"); }), checks);
             EXPECT_EQ(d.Env().StoredXray(), checks && valid ? stored + "GENDEX\n\n\r" : stored);
-            EXPECT_EQ(d.Boxes(),
+            EXPECT_EQ(d.fakes.messageBoxes.Described(),
                       checks && !valid ? Strings{Problems + "\r\nCan not find file [C:\\DEXIS.EXE]"} : Strings{});
         }
     }
@@ -122,7 +115,7 @@ TEST(Closing, AFailedWriteIsNotCaughtAndKeepsTheOldValue) {
         d.Env().failOn = {failing};
         EXPECT_THROW(d.F().Command1(0).UserClick(), RuntimeError);
         EXPECT_EQ(d.Env().StoredXray(), ValidTrophy);
-        EXPECT_EQ(d.Boxes(), Strings{});
+        EXPECT_EQ(d.fakes.messageBoxes.Described(), Strings{});
     }
 }
 

@@ -51,23 +51,24 @@ protected:
     }
 };
 
-TEST_F(BrowseTest, XVa3FoundInTheSecondFolderIsOfferedAndYesTakesIt) {
-    // The first usual folder holds none of the row's programs.
+// The XVa3 row's first usual folder holds none of its programs, the second does; the Schick rows look in the
+// folder of the registered program.
+TEST_F(BrowseTest, AProgramFoundInAUsualFolderIsOfferedYesTakesItAndNoOpensTheFolderBrowser) {
     Touch(Imaging + L"XVLITE.EXE");
+    const std::wstring schick = Folder() + L"\\CDR";
+    Touch(schick + L"\\NCDR.EXE");
+    AppPath registered(L"NCDR.EXE", schick + L"\\NCDR.EXE");
     Start();
     Click(CheckBox1 + 9);
     const Box offer = Browse(6);
     EXPECT_EQ(offer.Text(), Offer + Imaging + Accept);
     offer.Answer(IDYES);
     EXPECT_TRUE(WaitUntil([&] { return Text(Text1 + 4) == Imaging + L"XVLITE.EXE"; })) << Narrow(Text(Text1 + 4));
-}
 
-TEST_F(BrowseTest, NoOpensTheFolderBrowserAndCancellingItChangesNothing) {
-    Touch(Imaging + L"XVLITE.EXE");
-    Start();
-    Click(CheckBox1 + 9);
-    SetText(Text1 + 4, L"C:\\before\\XVLITE.EXE");
-    Browse(6).Answer(IDNO);
+    Click(CheckBox1 + 2);
+    const Box schickOffer = Browse(7);
+    EXPECT_EQ(schickOffer.Text(), Offer + schick + Accept);
+    schickOffer.Answer(IDNO);
     HWND browser = WaitForFolderBrowser();
     ASSERT_NE(browser, nullptr) << "no folder browser; on screen: " << OpenBoxes();
     PostMessageW(GetDlgItem(browser, IDCANCEL), BM_CLICK, 0, 0);
@@ -76,16 +77,7 @@ TEST_F(BrowseTest, NoOpensTheFolderBrowserAndCancellingItChangesNothing) {
     PostClick(CheckBox1 + 5);
     ASSERT_TRUE(WaitUntil([&] { return Check(CheckBox1 + 5) == BST_CHECKED; }));
     EXPECT_EQ(OpenBoxes(), "");
-    EXPECT_EQ(Text(Text1 + 4), L"C:\\before\\XVLITE.EXE");
-}
-
-TEST_F(BrowseTest, ARegisteredSchickProgramIsOfferedFromItsFolder) {
-    const std::wstring folder = Folder() + L"\\CDR";
-    Touch(folder + L"\\NCDR.EXE");
-    AppPath registered(L"NCDR.EXE", folder + L"\\NCDR.EXE");
-    Start();
-    Click(CheckBox1 + 2);
-    EXPECT_EQ(Browse(7).Text(), Offer + folder + Accept);
+    EXPECT_EQ(Text(Text1 + 8), schick + L"\\NCDR.EXE") << "the cancelled browser changes nothing";
 }
 
 TEST_F(BrowseTest, APickedFolderIsTakenOnlyWhenItHoldsTheProgram) {

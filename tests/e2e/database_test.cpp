@@ -28,25 +28,12 @@ void WriteBytes(const std::wstring& path, const std::string& bytes) {
 }
 
 TEST_F(DatabaseTest, AMissingOrUnusableDatabaseGivesTheDatabaseMessageAndNothingChanges) {
+    // Each kind of unusable file gets its own error from the store (see the store's tests); here, that any of
+    // them reaches the user as the one message and leaves the file as it was.
     const std::string real = Bytes(Database());
-    std::string random(8192, '\0');
-    for (size_t i = 0; i < random.size(); ++i)
-        random[i] = char((i * 2654435761u) >> 13);
-    // An unencrypted database of an earlier version, made with the plain engine.
-    const std::wstring plainPath = Folder() + L"\\plain.mdb";
-    sqlite3* plain = nullptr;
-    ASSERT_EQ(sqlite3_open16(plainPath.c_str(), &plain), SQLITE_OK);
-    sqlite3_exec(plain, "CREATE TABLE Settings(Section, Key, Value)", nullptr, nullptr, nullptr);
-    sqlite3_close(plain);
-    const std::string plainBytes = Bytes(plainPath);
-    DeleteFileW(plainPath.c_str());
     // Missing comes last: after it, nothing may stand where the database was.
     const std::pair<const char*, std::optional<std::string>> cases[] = {
-        {"empty", ""},
-        {"random bytes", random},
-        {"cut short", real.substr(0, real.size() - 100)},
-        {"unencrypted", plainBytes},
-        {"missing", std::nullopt}};
+        {"empty", ""}, {"cut short", real.substr(0, real.size() - 100)}, {"missing", std::nullopt}};
     for (const auto& [kind, bytes] : cases) {
         SCOPED_TRACE(kind);
         bytes ? WriteBytes(Database(), *bytes) : void(DeleteFileW(Database().c_str()));

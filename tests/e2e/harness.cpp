@@ -7,8 +7,6 @@
 #include <stdexcept>
 #include <thread>
 
-#include "base/text_conversion.h"
-
 namespace zw::e2e {
 
 namespace {
@@ -57,10 +55,6 @@ LRESULT SendOrFail(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, 10000, &result))
         throw std::runtime_error("the program did not answer message " + std::to_string(message));
     return static_cast<LRESULT>(result);
-}
-
-std::string Narrow(const std::wstring& utf16) {
-    return Utf8FromWide(utf16);
 }
 
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
@@ -173,10 +167,6 @@ std::optional<std::string> DialogTest::StoredXray() {
 
 void DialogTest::StoreXray(const std::string& value) {
     RunTool({L"--database", Database(), L"set", L"INTERFACE", XrayKey}, value);
-}
-
-std::string DialogTest::ListSettings() {
-    return RunTool({L"--database", Database(), L"list"});
 }
 
 void DialogTest::Start(bool expectDialog) {

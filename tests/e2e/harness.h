@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "base/text_conversion.h"
+
 namespace zw::e2e {
 
 using namespace std::chrono_literals;
@@ -29,13 +31,14 @@ enum Id {
     Command1 = 1200,
     DI_CheckBox1 = 1400,
     Label2 = 1500,
-    Picture1 = 1800,
     TabStrip = 1900,
     OK = 1200,
     Cancel = 1201
 };
 
-std::string Narrow(const std::wstring& utf16);
+inline std::string Narrow(const std::wstring& utf16) {
+    return Utf8FromWide(utf16);
+}
 // Polls until the condition holds or the deadline passes; nothing waits for a fixed time.
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 20s);
 // A message sent to a window of the program, which must answer within a few seconds.
@@ -81,10 +84,9 @@ protected:
 
     std::wstring Folder() const { return folder_; }
     std::wstring Database() const { return folder_ + L"\\ZELTWIN.MDB"; }
-    // The settings tool on the folder's database: the stored choice (none when not stored), a store, a listing.
+    // The settings tool on the folder's database: the stored choice (none when not stored), and a store.
     std::optional<std::string> StoredXray();
     void StoreXray(const std::string& value);
-    std::string ListSettings();
 
     // Starts the program; with a dialog expected, waits for it and fails the test when none came.
     void Start(bool expectDialog = true);

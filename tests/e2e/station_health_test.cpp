@@ -1,5 +1,5 @@
 // check-station under Wine: a program removed after it was chosen is reported broken with the dialog's message
-// and where detect finds it now; --record shows in stations, beside a station that was never checked.
+// and where detect finds it now, in the real registry (what --record stores is tested natively).
 #include <filesystem>
 
 #include "harness.h"
@@ -20,13 +20,12 @@ std::pair<int, std::string> ExitAndOutput(const std::function<std::string()>& ru
     }
 }
 
-TEST_F(StationHealthTest, ARemovedProgramIsReportedBrokenWithWhereItIsNowAndRecorded) {
+TEST_F(StationHealthTest, ARemovedProgramIsReportedBrokenWithWhereItIsNow) {
     const std::wstring chosen = Folder() + L"\\CDR\\NCDR.EXE", moved = Folder() + L"\\Schick 2\\NCDR.EXE";
     Touch(chosen);
     RunTool(
         {L"--database", Database(), L"apply", L"--bridge", L"SCHICK=" + chosen, L"--bridge", L"VIPERSOFT", L"--quiet"});
-    RunTool({L"--database", Database(), L"apply", L"--station", L"FRONT DESK", L"--bridge", L"VIPERSOFT", L"--quiet"});
-    EXPECT_EQ(ExitAndOutput([&] { return RunTool({L"--database", Database(), L"check-station"}); }).first, 0);
+    RunTool({L"--database", Database(), L"check-station"}); // well: any other exit code fails the test
 
     // The update moved the program and registered the new place.
     std::filesystem::remove(std::filesystem::path(chosen));
@@ -38,17 +37,6 @@ TEST_F(StationHealthTest, ARemovedProgramIsReportedBrokenWithWhereItIsNowAndReco
          std::vector<std::string>{"E2E: broken: SCHICK", "SCHICK: Can not find file [" + Narrow(chosen) + "]",
                                   "SCHICK: detect finds " + Narrow(moved)})
         EXPECT_NE(said.find(part), std::string::npos) << part << "\nin\n" << said;
-    EXPECT_EQ(RunTool({L"--database", Database(), L"stations", L"--format", L"csv"}).find("broken"), std::string::npos)
-        << "nothing recorded without --record";
-
-    EXPECT_EQ(ExitAndOutput([&] {
-                  return RunTool({L"--database", Database(), L"check-station", L"--record"});
-              }).first,
-              1);
-    const std::string listed = RunTool({L"--database", Database(), L"stations", L"--broken", L"--format", L"csv"});
-    EXPECT_NE(listed.find(",broken: SCHICK,just now\r\n"), std::string::npos) << listed;
-    EXPECT_NE(listed.find("FRONT DESK,VIPERSOFT,"), std::string::npos) << listed;
-    EXPECT_NE(listed.find(",never checked,\r\n"), std::string::npos) << listed;
 }
 
 } // namespace

@@ -24,94 +24,39 @@ DatabaseRef FakeDatabaseEngine::OpenDatabase(const std::string& name, bool, bool
 
 void FakeEnvironment::Enter(const std::string& entry, const std::string& operation) const {
     const_cast<FakeEnvironment*>(this)->log.push_back(entry);
-    if (failOn.count(operation) != 0)
-        throw RuntimeError(componenterrors::Unspecified, "The environment component failed in " + operation);
+    const std::string name = operation.empty() ? entry.substr(0, entry.find(' ')) : operation;
+    if (failOn.count(name) != 0)
+        throw RuntimeError(componenterrors::Unspecified, "The environment component failed in " + name);
 }
 
-std::string FakeEnvironment::TransformText(std::string& text) {
-    Enter("TransformText " + text, "TransformText");
-    return "T:" + text;
-}
-void FakeEnvironment::SetInitValue(const std::string& value) {
-    Enter("InitValue " + value, "InitValue");
-}
-void FakeEnvironment::InitText(const std::string& text) {
-    Enter("InitText " + text, "InitText");
-}
-void FakeEnvironment::SetMedMode(bool value) {
-    Enter(std::string("MedMode=") + (value ? "True" : "False"), "SetMedMode");
-    medMode = value;
-}
-bool FakeEnvironment::MedMode() const {
-    Enter("MedMode?", "MedMode");
-    return medMode;
-}
-void FakeEnvironment::SetCallerKind(int value) {
-    Enter("CallerKind=" + std::to_string(value), "CallerKind");
-}
-void FakeEnvironment::SetProgramFolder(const std::string& folder) {
-    Enter("ProgramFolder=" + folder, "SetProgramFolder");
-    programFolder = folder;
-}
-std::string FakeEnvironment::ProgramFolder() const {
-    Enter("ProgramFolder?", "ProgramFolder");
-    return programFolder;
-}
-void FakeEnvironment::LoadEnvironment() {
-    Enter("LoadEnvironment", "LoadEnvironment");
-    if (!loadedFolder.empty())
-        programFolder = loadedFolder;
-}
-std::string FakeEnvironment::DatabasePassword() const {
-    Enter("DatabasePassword?", "DatabasePassword");
-    return password;
-}
-void FakeEnvironment::SetActiveDatabase(DatabaseRef database) {
-    Enter(database ? "ActiveDatabase=" + database->Name() : "ActiveDatabase=Nothing", "SetActiveDatabase");
-    activeDatabase = std::move(database);
-}
-DatabaseRef FakeEnvironment::ActiveDatabase() const {
-    Enter("ActiveDatabase?", "ActiveDatabase");
-    return activeDatabase;
-}
-std::string FakeEnvironment::StationId() {
-    Enter("StationId", "StationId");
-    return stationId;
-}
 std::string FakeEnvironment::ReadSetting(const std::string& section, const std::string& key, int kind,
                                          const std::string& defaultValue, int flags1, int flags2) {
     Enter("ReadSetting " + section + " " + key + " " + std::to_string(kind) + " " + std::to_string(flags1) + " " +
-              std::to_string(flags2),
-          "ReadSetting");
+          std::to_string(flags2));
     auto it = settings.find({section, key});
     return it == settings.end() ? defaultValue : it->second;
 }
+
 void FakeEnvironment::WriteSetting(const std::string& section, const std::string& key, int kind,
                                    const std::string& value, int flags1, int flags2) {
     Enter("WriteSetting " + section + " " + key + " " + std::to_string(kind) + " " + std::to_string(flags1) + " " +
-              std::to_string(flags2),
-          "WriteSetting");
+          std::to_string(flags2));
     settings[{section, key}] = value;
     ++writeCount;
 }
+
 std::string FakeEnvironment::GetField(const std::string& text, const std::string& delimiter, int n, int) {
-    Enter("GetField", "GetField");
+    Enter("GetField");
     return delimiter.size() == 1 ? FieldOf(text, delimiter[0], n) : std::string();
 }
+
 std::string FakeEnvironment::ReadRegistryString(const std::string& subKey, const std::string& valueName,
                                                 uint32_t rootKey) {
-    Enter("ReadRegistryString " + subKey, "ReadRegistryString");
+    Enter("ReadRegistryString " + subKey);
     auto it = registry.find({rootKey, subKey + "\\" + valueName});
     return it == registry.end() ? std::string() : it->second;
 }
-bool FakeEnvironment::CheckFileExists(const std::string& path) {
-    Enter("CheckFileExists " + path, "CheckFileExists");
-    return files.count(path) != 0;
-}
-void FakeEnvironment::SetRegistry(uint32_t root, const std::string& subKey, const std::string& valueName,
-                                  const std::string& value) {
-    registry[{root, subKey + "\\" + valueName}] = value;
-}
+
 std::string FakeEnvironment::StoredXray() const {
     auto it = settings.find({"INTERFACE", "XRAY" + stationId});
     return it == settings.end() ? "<missing>" : it->second;

@@ -35,13 +35,12 @@ public:
                              const std::string& connect) override;
 };
 
-// The environment component with everything in memory. Every call is logged by its name (with the
-// arguments that matter) so that tests can check the order of calls; an operation named in failOn throws.
 class FakeEnvironmentFactory;
 
+// The environment component with everything in memory. Every call is logged by its name (with the
+// arguments that matter) so that tests can check the order of calls; an operation named in failOn throws.
 class FakeEnvironment : public EnvironmentComponent {
 public:
-    FakeEnvironment() = default;
     explicit FakeEnvironment(FakeEnvironmentFactory* factory) : factory_(factory) {}
     ~FakeEnvironment() override;
     std::vector<std::string> log;
@@ -58,34 +57,51 @@ public:
     std::string programFolder;
     DatabaseRef activeDatabase;
 
-    std::string TransformText(std::string& text) override;
-    void SetInitValue(const std::string& value) override;
-    void InitText(const std::string& text) override;
-    void SetMedMode(bool value) override;
-    bool MedMode() const override;
-    void SetCallerKind(int value) override;
-    void SetProgramFolder(const std::string& folder) override;
-    std::string ProgramFolder() const override;
-    void LoadEnvironment() override;
-    std::string DatabasePassword() const override;
-    void SetActiveDatabase(DatabaseRef database) override;
-    DatabaseRef ActiveDatabase() const override;
-    std::string StationId() override;
+    std::string TransformText(std::string& text) override { return Enter("TransformText " + text), "T:" + text; }
+    void SetInitValue(const std::string& value) override { Enter("InitValue " + value); }
+    void InitText(const std::string& text) override { Enter("InitText " + text); }
+    void SetMedMode(bool value) override {
+        Enter(std::string("MedMode=") + (value ? "True" : "False"), "SetMedMode");
+        medMode = value;
+    }
+    bool MedMode() const override { return Enter("MedMode?", "MedMode"), medMode; }
+    void SetCallerKind(int value) override { Enter("CallerKind=" + std::to_string(value), "CallerKind"); }
+    void SetProgramFolder(const std::string& folder) override {
+        Enter("ProgramFolder=" + folder, "SetProgramFolder");
+        programFolder = folder;
+    }
+    std::string ProgramFolder() const override { return Enter("ProgramFolder?", "ProgramFolder"), programFolder; }
+    void LoadEnvironment() override {
+        Enter("LoadEnvironment");
+        programFolder = loadedFolder.empty() ? programFolder : loadedFolder;
+    }
+    std::string DatabasePassword() const override { return Enter("DatabasePassword?", "DatabasePassword"), password; }
+    void SetActiveDatabase(DatabaseRef database) override {
+        Enter(database ? "ActiveDatabase=" + database->Name() : "ActiveDatabase=Nothing", "SetActiveDatabase");
+        activeDatabase = std::move(database);
+    }
+    DatabaseRef ActiveDatabase() const override { return Enter("ActiveDatabase?", "ActiveDatabase"), activeDatabase; }
+    std::string StationId() override { return Enter("StationId"), stationId; }
     std::string ReadSetting(const std::string& section, const std::string& key, int kind,
                             const std::string& defaultValue, int flags1, int flags2) override;
     void WriteSetting(const std::string& section, const std::string& key, int kind, const std::string& value,
                       int flags1, int flags2) override;
     std::string GetField(const std::string& text, const std::string& delimiter, int n, int flags) override;
     std::string ReadRegistryString(const std::string& subKey, const std::string& valueName, uint32_t rootKey) override;
-    bool CheckFileExists(const std::string& path) override;
+    bool CheckFileExists(const std::string& path) override {
+        return Enter("CheckFileExists " + path), files.count(path) != 0;
+    }
 
     // Sets a registry value for ReadRegistryString.
-    void SetRegistry(uint32_t root, const std::string& subKey, const std::string& valueName, const std::string& value);
+    void SetRegistry(uint32_t root, const std::string& subKey, const std::string& valueName, const std::string& value) {
+        registry[{root, subKey + "\\" + valueName}] = value;
+    }
     // The stored X-ray value of this station, or "<missing>".
     std::string StoredXray() const;
 
 private:
-    void Enter(const std::string& entry, const std::string& operation) const;
+    // Logs the entry and fails when the operation (by default the entry's first word) is in failOn.
+    void Enter(const std::string& entry, const std::string& operation = {}) const;
     FakeEnvironmentFactory* factory_ = nullptr;
 };
 

@@ -70,26 +70,15 @@ unsigned FakeProfile::GetPrivateProfileStringA(const std::string& section, const
     return static_cast<unsigned>(buffer.size());
 }
 
-bool FakeProfile::FileExists(const std::string& path) {
-    return files.count(path) != 0;
-}
-
-void FakeProcess::ChangeDrive(const std::string& drive) {
-    log.push_back("ChDrive " + drive);
+void FakeProcess::ChangeDrive(const std::string&) {
     if (failDrive)
         throw RuntimeError(errors::DeviceUnavailable);
 }
 
 void FakeProcess::ChangeFolder(const std::string& folder) {
-    log.push_back("ChDir " + folder);
     if (failFolder)
         throw RuntimeError(errors::PathNotFound);
     currentFolder = folder;
-}
-
-std::string FakeProcess::CurrentFolder() {
-    log.push_back("CurDir");
-    return currentFolder;
 }
 
 } // namespace zw::test

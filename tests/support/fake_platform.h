@@ -26,6 +26,13 @@ public:
     std::function<void(const Shown&)> onShow;
 
     int Show(const std::string& text, int style, const std::string& title) override;
+    // Each box shown as its style, title and text: "0 Title: Text".
+    std::vector<std::string> Described() const {
+        std::vector<std::string> boxes;
+        for (const Shown& box : shown)
+            boxes.push_back(std::to_string(box.style) + " " + box.title + ": " + box.text);
+        return boxes;
+    }
 };
 
 // A file system of folders and files given by the test, PathAppend's joining rules, and a folder browser
@@ -53,9 +60,10 @@ public:
     unsigned GetPrivateProfileStringA(const std::string& section, const std::string& key,
                                       const std::string& defaultValue, std::string& buffer, unsigned bufferSize,
                                       const std::string& fileName) override;
-    bool FileExists(const std::string& path) override;
+    bool FileExists(const std::string& path) override { return files.count(path) != 0; }
 };
 
+// The product folder and the current folder; changing drive or folder fails when the test says so.
 class FakeProcess : public Process {
 public:
     std::string commandLine;
@@ -63,13 +71,12 @@ public:
     std::string currentFolder = "C:\\WORK";
     bool failDrive = false;
     bool failFolder = false;
-    std::vector<std::string> log;
 
     std::string CommandLine() override { return commandLine; }
     std::string ProgramFileFolder() override { return programFolder; }
     void ChangeDrive(const std::string& drive) override;
     void ChangeFolder(const std::string& folder) override;
-    std::string CurrentFolder() override;
+    std::string CurrentFolder() override { return currentFolder; }
 };
 
 // All fakes together, with a product database "C:\ZELTWIN\ZELTWIN.MDB" whose password the component knows.

@@ -1,5 +1,5 @@
-// What only the view can get wrong: the real dialog's windows with their fixed ids, containers and places at a
-// DPI other than 96.
+// What only the view can get wrong: the real dialog's windows with their fixed ids, containers, places, texts and
+// states at a DPI other than 96, and the same windows whether made at the attaching or when first shown.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,8 +8,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <tuple>
 #include <vector>
 
+#include "base/text_conversion.h"
 #include "dialog/frm_zw_int_stp.h"
 #include "environment/environment_stand_in.h"
 #include "store/sqlite_database.h"
@@ -18,6 +21,7 @@
 #include "win32/platform/shell.h"
 #include "win32/view/form_view.h"
 #include "win32/view/geometry.h"
+#include "win32/view/window_util.h"
 
 namespace zw {
 namespace {
@@ -34,9 +38,19 @@ struct AnsweringBoxes : MessageBoxes {
     int Show(const std::string&, int, const std::string&) override { return mb::OK; }
 };
 
-TEST(ViewOfTheDialog, At120DpiEveryControlHasItsIdItsContainerAndItsPlace) {
-    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+// The dialog on the real platform at 120 DPI with its own view, attached and loaded. Without a product database
+// beside the test program, the load stops after the arrangement.
+struct ViewedDialog {
+    explicit ViewedDialog(bool whenShown) {
+        INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+        InitCommonControlsEx(&controls);
+        view.makeChildrenWhenShown = whenShown;
+        form.Initialize();
+        view.Attach(form);
+        form.Load();
+    }
+    ~ViewedDialog() { view.Detach(); }
+
     StandInFactory factory;
     SqliteDatabaseEngine engine;
     AnsweringBoxes boxes;
@@ -44,19 +58,16 @@ TEST(ViewOfTheDialog, At120DpiEveryControlHasItsIdItsContainerAndItsPlace) {
     Win32Profile profile;
     Win32Process process;
     Platform platform{factory, engine, boxes, shell, profile, process};
-    const Screen screen = Screen::FromPixels(1280, 1024, 120, 120);
-    Win32FormView view(120);
-    frmZWIntStp form(platform, screen, view.GetFrameMetrics(), view.GetTabClientMetrics());
-    struct Cleanup {
-        Win32FormView& view;
-        ~Cleanup() { view.Detach(); }
-    } cleanup{view};
-    form.Initialize();
-    view.Attach(form);
-    // Without a product database beside the test program, the load stops after the arrangement.
-    form.Load();
-    ASSERT_EQ(form.Tag(), "ERROR_UNLOAD");
+    Screen screen = Screen::FromPixels(1280, 1024, 120, 120);
+    Win32FormView view{120};
+    frmZWIntStp form{platform, screen, view.GetFrameMetrics(), view.GetTabClientMetrics()};
+};
 
+TEST(ViewOfTheDialog, At120DpiEveryControlHasItsIdItsContainerItsPlaceItsTextAndItsState) {
+    ViewedDialog dialog(false);
+    Win32FormView& view = dialog.view;
+    frmZWIntStp& form = dialog.form;
+    ASSERT_EQ(form.Tag(), "ERROR_UNLOAD");
     for (Control* control : form.Controls()) {
         SCOPED_TRACE(control->FullName());
         HWND window = view.WindowOf(*control);
@@ -67,8 +78,13 @@ TEST(ViewOfTheDialog, At120DpiEveryControlHasItsIdItsContainerAndItsPlace) {
         const RECT at = InParent(window);
         EXPECT_EQ(at.left, std::lround(control->Left() / 12));
         EXPECT_EQ(at.top, std::lround(control->Top() / 12));
+        EXPECT_EQ(view::WindowText(window), WideFromUtf8(control->DisplayText()));
+        const LONG style = GetWindowLongW(window, GWL_STYLE);
+        EXPECT_EQ((style & WS_VISIBLE) != 0, control->Visible());
+        EXPECT_EQ((style & WS_DISABLED) == 0, control->Enabled());
+        // Only the Dimaxis box hides what is typed.
+        EXPECT_EQ(control->Name() == "Text1" && (style & ES_PASSWORD) != 0, control == &form.Text1(5));
     }
-    EXPECT_TRUE(GetWindowLongW(view.WindowOf(form.Text1(5)), GWL_STYLE) & ES_PASSWORD);
     // The Bridge frame fills the tab strip's real display area.
     HWND tabs = view.WindowOf(*form.ts);
     RECT display = InParent(tabs);
@@ -96,6 +112,54 @@ TEST(ViewOfTheDialog, At120DpiEveryControlHasItsIdItsContainerAndItsPlace) {
     form.Picture1(2).ZOrder(0);
     form.Picture1(0).ZOrder(1);
     expectModelStacking();
+}
+
+// Changes while hidden (a place, a text, a grayed box, a hidden and a disabled control, another tab), then shown
+// as a dialog that loaded.
+void ChangeAndShow(frmZWIntStp& form) {
+    form.SetTag("");
+    form.CheckBox1(3).Click = [] {};
+    form.CheckBox1(3).SetValue(2);
+    form.Text1(2).SetText("C:\\Program Files\\X\\X.EXE");
+    form.Label2(3).SetCaption("Some Product");
+    form.Command1(4).SetVisible(false);
+    form.Text1(4).SetEnabled(false);
+    form.Label3->Move(300, 4000);
+    form.ts->SelectTab(2);
+    form.Show();
+}
+
+// What a window shows of its control, and its place among its siblings.
+auto Look(const ViewedDialog& dialog, const Control& control) {
+    HWND window = dialog.view.WindowOf(control);
+    wchar_t className[64] = {};
+    GetClassNameW(window, className, 64);
+    const RECT rect = InParent(window);
+    std::vector<const Control*> above;
+    for (HWND w = GetWindow(window, GW_HWNDPREV); w != nullptr; w = GetWindow(w, GW_HWNDPREV))
+        above.push_back(dialog.view.ControlOf(w));
+    const Control* parent = dialog.view.ControlOf(GetParent(window));
+    return std::make_tuple(
+        std::wstring(className), GetWindowLongW(window, GWL_STYLE), GetWindowLongW(window, GWL_EXSTYLE),
+        GetDlgCtrlID(window), std::make_tuple(rect.left, rect.top, rect.right, rect.bottom), view::WindowText(window),
+        SendMessageW(window, WM_GETFONT, 0, 0) != 0, SendMessageW(window, BM_GETCHECK, 0, 0),
+        SendMessageW(window, TCM_GETCURSEL, 0, 0), parent ? parent->FullName() : std::string("-"), above.size());
+}
+
+// The program makes the child windows when the dialog is first shown: once shown they must be exactly the windows
+// of a view that made them at the attaching and followed every change.
+TEST(ViewOfTheDialog, WindowsMadeWhenShownAreThoseOfAViewThatFollowedEveryChange) {
+    auto following = std::make_unique<ViewedDialog>(false);
+    auto madeWhenShown = std::make_unique<ViewedDialog>(true);
+    ChangeAndShow(following->form);
+    ChangeAndShow(madeWhenShown->form);
+    const std::vector<Control*> a = following->form.Controls(), b = madeWhenShown->form.Controls();
+    ASSERT_EQ(a.size(), b.size());
+    for (size_t i = 0; i < a.size(); ++i) {
+        SCOPED_TRACE(a[i]->FullName());
+        ASSERT_NE(madeWhenShown->view.WindowOf(*b[i]), nullptr);
+        EXPECT_EQ(Look(*following, *a[i]), Look(*madeWhenShown, *b[i]));
+    }
 }
 
 } // namespace
