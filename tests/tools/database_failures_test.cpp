@@ -16,16 +16,11 @@
 #include "store/settings_store.h"
 #include "store/sqlite_database.h"
 #include "support/env_test_support.h"
+#include "support/tool_run.h"
 #include "tools/settings_tool.h"
 
 namespace zw {
 namespace {
-
-struct ToolRun {
-    int code;
-    std::string out;
-    std::string err;
-};
 
 // Every file of the folder with its bytes.
 std::map<std::string, std::string> Snapshot(const envtest::TempFolder& folder) {
@@ -64,20 +59,8 @@ void DamagePage(const std::string& path, int page) {
     envtest::WriteFile(path, bytes);
 }
 
-class DatabaseFailures : public ::testing::Test {
-protected:
-    DatabaseFailures() { CreateProductDatabase(db, BuiltInDatabasePassword); }
-    ToolRun Run(std::vector<std::string> args, const std::optional<std::string>& input = "") const {
-        args.insert(args.begin(), {"--database", db});
-        std::ostringstream out, err;
-        const int code = RunSettingsTool(args, {[&] { return input; }, out, err});
-        return {code, out.str(), err.str()};
-    }
-
-    envtest::TempFolder folder;
-    envtest::ScopedVariable password{"ZELT_DB_PASSWORD", std::nullopt};
-    std::string db = folder.File("ZELTWIN.MDB");
-};
+using DatabaseFailures = tooltest::ToolOnADatabase;
+using tooltest::ToolRun;
 
 TEST_F(DatabaseFailures, RefusedCommandsChangeNoFileAndNameTheCause) {
     ASSERT_EQ(Run({"set", "INTERFACE", "XRAYWS1"}, "SCHICK\n").code, 0);

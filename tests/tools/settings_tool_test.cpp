@@ -14,25 +14,17 @@
 #include "store/sqlite_database.h"
 #include "store/sqlite_statement.h"
 #include "support/env_test_support.h"
+#include "support/tool_run.h"
 #include "tools/command.h"
 #include "tools/settings_tool.h"
 
 namespace zw {
 namespace {
 
-struct ToolRun {
-    int code;
-    std::string out;
-    std::string err;
-};
+using tooltest::InThisProcess;
+using tooltest::ToolOnADatabase;
+using tooltest::ToolRun;
 using Runner = ToolRun (*)(const std::vector<std::string>& args, const std::optional<std::string>& input);
-
-// The tool in this process: its main adds no more than UTF-8 arguments and the streams.
-ToolRun InThisProcess(const std::vector<std::string>& args, const std::optional<std::string>& input) {
-    std::ostringstream out, err;
-    const int code = RunSettingsTool(args, {[&] { return input; }, out, err});
-    return {code, out.str(), err.str()};
-}
 
 #ifndef _WIN32
 // The built tool as support staff run it, through the shell (under Windows the end-to-end tests drive it);
@@ -86,26 +78,6 @@ TEST(SettingsTool, MakesSetsGetsAndListsRawValuesAndFailsWithoutTheRightDatabase
         EXPECT_EQ(tool({"--database", db, "list"}, "").code, toolexit::DatabaseFailed);
     }
 }
-
-class ToolOnADatabase : public ::testing::Test {
-protected:
-    // One key-derivation round keeps the many opens quick; the tool reads the count from the file.
-    ToolOnADatabase() { CreateProductDatabase(db, BuiltInDatabasePassword); }
-    ToolRun Run(std::vector<std::string> args, const std::optional<std::string>& input = "") const {
-        args.insert(args.begin(), {"--database", db});
-        return InThisProcess(args, input);
-    }
-    std::string Stored(const std::string& key) const { return Run({"get", "INTERFACE", key}).out; }
-    std::string Said(std::vector<std::string> args) const {
-        const ToolRun run = Run(std::move(args));
-        return run.out + run.err;
-    }
-
-    envtest::TempFolder folder;
-    envtest::ScopedVariable password{"ZELT_DB_PASSWORD", std::nullopt};
-    envtest::ScopedVariable station{"ZELT_STATION", "WS1"};
-    std::string db = folder.File("ZELTWIN.MDB");
-};
 
 // apply stores what the dialog would store with these rows checked and these texts typed, or says why not.
 TEST_F(ToolOnADatabase, ApplyStoresWhatTheDialogWouldOrSaysWhy) {
@@ -405,7 +377,7 @@ TEST_F(ToolOnADatabase, PasswordsNobodyCouldOpenWithAreRefusedAndChangingThePass
         EXPECT_FALSE(std::filesystem::exists(envtest::PathOf(folder.File("NEW.MDB")))) << password;
     }
     EXPECT_EQ(Run({"change-password", "x;y"}).code, 2);
-    EXPECT_NE(Said({"--password", "wrong", "change-password", "New#1"}).find("(error 3031)"), std::string::npos);
+    EXPECT_NE(Run({"--password", "wrong", "change-password", "New#1"}).Said().find("(error 3031)"), std::string::npos);
     ASSERT_EQ(Run({"change-password", "New#1"}).code, 0);
     EXPECT_EQ(Run({"list"}).code, 3);
     EXPECT_EQ(Run({"--password", "New#1", "check"}).out, "ok\n");
