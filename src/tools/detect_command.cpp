@@ -2,7 +2,7 @@
 // could be.
 #include <ostream>
 
-#include "detect/detect_format.h"
+#include "detect_format.h"
 #include "detect/run_detect.h"
 #include "json.h"
 #include "output_format.h"

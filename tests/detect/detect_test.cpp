@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "detect/detect_format.h"
+#include "tools/detect_format.h"
 #include "platform/environment_component.h"
 #include "support/fake_detect_host.h"
 

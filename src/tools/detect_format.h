@@ -5,7 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "detect.h"
+#include "detect/detect.h"
 
 namespace zw {
 
