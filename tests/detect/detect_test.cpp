@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <regex>
 #include <sstream>
 
 #include "platform/environment_component.h"
@@ -185,54 +184,6 @@ TEST(Detect, MappedAndUnreachableDrives) {
     for (const auto& place : ProgramOf(programs, "SCHICK-DICOM").places)
         EXPECT_EQ(place.presence, Presence::Unreachable) << place.path;
     EXPECT_TRUE(ProgramOf(programs, "SIDEXIS").places[0].first);
-
-    std::ostringstream table;
-    EXPECT_FALSE(WriteDetectTable(programs, table)) << "nothing cut short";
-    for (const char* row :
-         {R"(\nSCHICK +\*>? +exists +N:\\CDR\\NCDR\.EXE +mapped network drive \\\\srv\\xray +registry, 32)",
-          R"(\nSCHICK-DICOM +>? +unreachable +U:\\CDR\\CDRDicom\.EXE +registry, 32-bit +HKLM)"})
-        EXPECT_TRUE(std::regex_search(table.str(), std::regex(row))) << row << "\n" << table.str();
-}
-
-// Each field of a place is one cell of its row and one member of its JSON object, under the same name.
-TEST(DetectFormat, APlaceIsARowAndAnObjectOfTheSameFields) {
-    Search s;
-    s.AppPath("CDRDicom.EXE", "C:\\a,\"b\"\\CDRDicom.EXE", B64);
-    const auto programs = s.Run();
-    const auto rows = DetectRows(programs);
-    const Strings heading = {"program", "code",  "source", "where", "view",     "value",
-                             "path",    "state", "drive",  "unc",   "proposed", "first"};
-    ASSERT_EQ(rows[0], heading);
-    const Strings dicom = {"SCHICK-DICOM",
-                           "SCHICK-DICOM",
-                           "registry",
-                           "HKLM\\" + AppPaths + "CDRDicom.EXE",
-                           "64-bit",
-                           "C:\\a,\"b\"\\CDRDicom.EXE",
-                           "C:\\a,\"b\"\\CDRDicom.EXE",
-                           "missing",
-                           "local",
-                           "",
-                           "yes",
-                           "no"};
-    EXPECT_NE(std::find(rows.begin(), rows.end(), dicom), rows.end());
-
-    const auto json = DetectJson(programs);
-    size_t places = 0;
-    for (const auto& program : json["programs"]) {
-        for (const auto& place : program["places"]) {
-            const auto row = rows[++places];
-            EXPECT_EQ(row[0], program["code"]);
-            for (size_t i = 1; i < heading.size(); ++i) {
-                const auto& member = place[heading[i]];
-                const std::string cell = member.is_boolean() ? (member.get<bool>() ? "yes" : "no")
-                                         : member.is_null()  ? ""
-                                                             : member.get<std::string>();
-                EXPECT_EQ(cell, row[i]) << heading[i];
-            }
-        }
-    }
-    EXPECT_EQ(places + 1, rows.size());
 }
 
 } // namespace

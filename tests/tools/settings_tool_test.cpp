@@ -226,6 +226,7 @@ TEST_F(ToolOnADatabase, ImportTakesWhatTheDialogReadsAsTheFileSaysAndNothingElse
 
 // A station named in another case is the stored one, for every command that names one; none makes a second.
 TEST_F(ToolOnADatabase, AStationNamedInAnyCaseIsTheStoredOne) {
+    envtest::ScopedVariable here{"ZELT_STATION", "ws5"}; // this workstation, as check-station takes it
     ASSERT_EQ(Run({"set", "INTERFACE", "XRAYWS5"}, "VIPERSOFT\n\n\r").code, 0);
     const struct {
         std::vector<std::string> args;
@@ -236,6 +237,7 @@ TEST_F(ToolOnADatabase, AStationNamedInAnyCaseIsTheStoredOne) {
         {{"show", "--station", "Ws5"}, 0, "station  WS5\nbridge   GENDEX", "GENDEX\n\n\r"},
         {{"set", "INTERFACE", "XRAYws5"}, 0, "", "DI_SCANX\n\n\r"},
         {{"get", "INTERFACE", "XRAYws5"}, 0, "DI_SCANX\n\n\r", "DI_SCANX\n\n\r"},
+        {{"check-station"}, 0, "WS5: ok", "DI_SCANX\n\n\r"},
         {{"export", "--station", "ws5"}, 0, "{\"station\": \"WS5\"", "DI_SCANX\n\n\r"},
         {{"copy", "--from", "ws5", "--to", "ws6", "WS6"}, 2, "--to names WS6 twice", "DI_SCANX\n\n\r"},
         {{"copy", "--from", "WS5", "--to", "ws5"}, 2, "onto itself", "DI_SCANX\n\n\r"},
@@ -249,9 +251,6 @@ TEST_F(ToolOnADatabase, AStationNamedInAnyCaseIsTheStoredOne) {
         EXPECT_EQ(Stored("XRAYWS5"), c.stored) << c.args[0];
         EXPECT_EQ(Run({"list"}).out.find("ws5"), std::string::npos) << c.args[0];
     }
-    envtest::ScopedVariable here{"ZELT_STATION", "ws7"};
-    ASSERT_EQ(Run({"set", "INTERFACE", "XRAYWS7"}, "VIPERSOFT\n\n\r").code, 0);
-    EXPECT_NE(Run({"check-station"}).out.find("WS7: ok"), std::string::npos);
 }
 
 // Every writing command leaves rows that read as changes of the choice, newest first; stations shows who
