@@ -61,6 +61,10 @@ const InterfaceCode* FindXrayCode(const std::string& code) {
     return nullptr;
 }
 
+bool DeviceNotOffered(int controlIndex) {
+    return controlIndex == 4 || controlIndex == 5 || controlIndex == 6;
+}
+
 std::string MakeRecord(const std::string& code, const std::string& field2) {
     return code + LF + field2 + LF + CR;
 }

@@ -42,6 +42,10 @@ const InterfaceCode* FindXrayCode(const std::string& code);
 // One stored record: code LF field2 LF CR.
 std::string MakeRecord(const std::string& code, const std::string& field2);
 
+// Devices the product does not offer (DI_CheckBox1 indexes): the dialog keeps their check boxes, hidden, so
+// that stored settings still load and are kept on OK, but nobody can check one.
+bool DeviceNotOffered(int controlIndex);
+
 // Device records are written in this order of DI_CheckBox1 indexes.
 inline constexpr int DeviceWriteOrder[] = {1, 5, 2, 3, 4, 6};
 

@@ -26,17 +26,40 @@ int WritePosition(const std::string& device) {
 
 } // namespace
 
-std::vector<XrayRecord> ReadXrayRecords(const std::string& stored, const FieldReader& field) {
+namespace {
+
+// Hands each record of a stored X-ray value, as the dialog splits it, to take: its code as compared (upper
+// case), the table's entry or nullptr, and its second field.
+void ForEachXrayRecord(const std::string& stored, const FieldReader& field,
+                       const std::function<void(const std::string&, const InterfaceCode*, std::string)>& take) {
     const std::string value = stored + CR;
-    std::vector<XrayRecord> records;
     for (int n = 1;; ++n) {
         const std::string record = field(value, CR[0], n);
         if (record.empty())
             break;
-        if (const InterfaceCode* entry = FindXrayCode(UCase(field(record, LF[0], 1))))
-            records.push_back({entry, field(record, LF[0], 2)});
+        const std::string code = UCase(field(record, LF[0], 1));
+        take(code, FindXrayCode(code), field(record, LF[0], 2));
     }
+}
+
+} // namespace
+
+std::vector<XrayRecord> ReadXrayRecords(const std::string& stored, const FieldReader& field) {
+    std::vector<XrayRecord> records;
+    ForEachXrayRecord(stored, field, [&](const std::string&, const InterfaceCode* entry, std::string field2) {
+        if (entry != nullptr)
+            records.push_back({entry, std::move(field2)});
+    });
     return records;
+}
+
+std::vector<std::string> UnknownXrayCodes(const std::string& stored, const FieldReader& field) {
+    std::vector<std::string> unknown;
+    ForEachXrayRecord(stored, field, [&](const std::string& code, const InterfaceCode* entry, const std::string&) {
+        if (entry == nullptr)
+            unknown.push_back(code);
+    });
+    return unknown;
 }
 
 ProbeChoice ReadProbe(const std::string& stored, const FieldReader& field) {

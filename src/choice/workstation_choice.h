@@ -45,6 +45,8 @@ struct XrayRecord {
 // records are taken until the first empty one, codes are compared in upper case without trimming, and a
 // record whose code is not in the table is skipped.
 std::vector<XrayRecord> ReadXrayRecords(const std::string& stored, const FieldReader& field);
+// The codes of the records that ReadXrayRecords skips, upper-cased, in stored order.
+std::vector<std::string> UnknownXrayCodes(const std::string& stored, const FieldReader& field);
 
 // The probe program of a stored probe value: any code other than FLORIDA PROBE reads as none.
 ProbeChoice ReadProbe(const std::string& stored, const FieldReader& field);

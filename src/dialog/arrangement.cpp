@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/runtime_error.h"
+#include "choice/interface_codes.h"
 #include "frm_zw_int_stp.h"
 #include "layout_table.h"
 
@@ -21,11 +22,6 @@ constexpr int MedBottomGapPixels = 4;
 
 // The order in which the direct-interface devices are stacked below "None"; entry 0 is not used.
 constexpr int16_t DesignedDeviceOrder[] = {0, 1, 5, 2, 3, 6, 4};
-
-// Devices the product does not offer: their check boxes stay, hidden, so stored settings still load.
-bool DeviceNotOffered(int16_t index) {
-    return index == 4 || index == 5 || index == 6;
-}
 
 [[noreturn]] void SubscriptOutOfRange() {
     throw RuntimeError(errors::SubscriptOutOfRange);

@@ -21,13 +21,16 @@ namespace zw {
 namespace {
 
 // The settings table is a contract: the settings tool and support staff rely on it. The history keeps one
-// row for every value written, in the same transaction as the value.
+// row for every value written, in the same transaction as the value; each write looks up its setting's rows
+// to keep them within their retention, through the index, so that a write costs the same however long the
+// history of the other settings is.
 const char* const Schema =
     "CREATE TABLE Settings(Section TEXT NOT NULL, Key TEXT NOT NULL, Value TEXT NOT NULL, "
     "PRIMARY KEY (Section, Key));"
     "CREATE TABLE History(Id INTEGER PRIMARY KEY, Time TEXT NOT NULL, Workstation TEXT NOT NULL, "
     "UserName TEXT NOT NULL, Writer TEXT NOT NULL, Section TEXT NOT NULL, Key TEXT NOT NULL, "
-    "OldValue TEXT, NewValue TEXT);";
+    "OldValue TEXT, NewValue TEXT);"
+    "CREATE INDEX HistoryOfSetting ON History(Section, Key);";
 
 struct ConnectionCloser {
     void operator()(sqlite3* connection) const { sqlite3_close_v2(connection); }

@@ -5,6 +5,7 @@
 
 #include "choice/interface_codes.h"
 #include "choice_output.h"
+#include "code_lists.h"
 #include "command.h"
 #include "detect/run_detect.h"
 #include "this_machine.h"
@@ -29,9 +30,9 @@ Wanted ParseChoice(bool none, const std::vector<std::string>& bridges, const std
     for (const std::string& given : bridges) {
         const size_t equals = given.find('=');
         const std::string code = given.substr(0, equals);
+        if (const std::string problem = BridgeCodeProblem(code); !problem.empty())
+            throw UsageError{problem + "; the bridge codes are " + BridgeCodes()};
         const InterfaceCode* entry = FindBridgeCode(code);
-        if (entry == nullptr)
-            throw UsageError{"unknown bridge code " + code};
         if (equals != std::string::npos && FindBridgeRow(entry->controlIndex)->text < 0)
             throw UsageError{code + " takes no command line"};
         if (wanted.rows.count(entry->controlIndex) != 0)
@@ -41,9 +42,9 @@ Wanted ParseChoice(bool none, const std::vector<std::string>& bridges, const std
         wanted.codes[entry->controlIndex] = entry->code;
     }
     for (const std::string& code : devices) {
+        if (const std::string problem = DeviceCodeProblem(code); !problem.empty())
+            throw UsageError{problem + "; the device codes are " + OfferedDeviceCodes()};
         const InterfaceCode* entry = FindDeviceCode(code);
-        if (entry == nullptr)
-            throw UsageError{"unknown device code " + code};
         if (std::find(wanted.devices.begin(), wanted.devices.end(), entry->controlIndex) != wanted.devices.end())
             throw UsageError{"the device " + code + " is given more than once"};
         wanted.devices.push_back(entry->controlIndex);
@@ -98,10 +99,10 @@ int Run(Invocation& run) {
     const auto devices = run.args.Values("--device");
     run.args.Rest(0, 0);
     Wanted wanted = ParseChoice(none, bridges, devices);
-    const std::string name = station.value_or(ThisStation());
+    std::string name = station.value_or(ThisStation());
     CheckStationName(name);
     run.station = name;
-    const bool here = name == ThisStation();
+    const bool here = SameStation(name, ThisStation());
     if (detect && !here)
         throw UsageError{"--detect looks for the programs on this workstation only, not on " + name};
     const bool allFound = !detect || TakeDetected(wanted, run.Out(), run.streams.err);
@@ -127,11 +128,13 @@ int Run(Invocation& run) {
     }
 
     SqliteDatabase& database = run.Database();
+    name = StationNames(database).Stored(name);
+    run.station = name;
     const StationValues stored = ReadStation(database, name);
     const StationValues applied{name, check.value, stored.probe};
     const WorkstationChoice choice = Decode(applied);
-    run.Out() << name << ": bridges " << BridgesText(choice) << "; devices " << DevicesText(choice) << "\n";
-    const std::vector<SettingChange> changes = ChangesTo(stored, applied, run.Out());
+    run.changeLines << name << ": bridges " << BridgesText(choice) << "; devices " << DevicesText(choice) << "\n";
+    const std::vector<SettingChange> changes = ChangesTo(stored, applied, run.changeLines);
     return WriteChanges(run, changes, dryRun, "zwsettings apply", name + ": nothing to change");
 }
 

@@ -81,7 +81,8 @@ void WriteJson(std::ostream& out, const StationHealth& health, const std::vector
     out << JsonText(document, 1) << "\n";
 }
 
-void WriteText(std::ostream& out, Format format, const StationHealth& health, const std::vector<ProgramCheck>& checks) {
+// True when a cell of the table was shortened.
+bool WriteText(std::ostream& out, Format format, const StationHealth& health, const std::vector<ProgramCheck>& checks) {
     if (format == Format::Csv) {
         std::vector<std::vector<std::string>> rows = {
             {"STATION", "PROGRAM", "VERDICT", "COMMAND LINE", "PROBLEM", "DETECT FINDS"}};
@@ -89,19 +90,19 @@ void WriteText(std::ostream& out, Format format, const StationHealth& health, co
             rows.push_back({health.station, c.health.code, c.health.ok ? "ok" : "broken", c.commandLine,
                             c.health.problem, c.health.found});
         WriteCsv(out, rows);
-        return;
+        return false;
     }
     out << Escaped(health.station) << ": " << HealthText(&health)
         << (checks.empty() ? " (no imaging program is chosen)" : "") << "\n";
     if (checks.empty())
-        return;
+        return false;
     std::vector<std::vector<std::string>> rows = {{"PROGRAM", "VERDICT", "COMMAND LINE", "DETECT FINDS"}};
     for (const ProgramCheck& c : checks)
         rows.push_back({c.health.code, c.health.ok ? "ok" : "broken", c.commandLine,
                         c.health.ok              ? ""
                         : c.health.found.empty() ? "(nothing)"
                                                  : c.health.found});
-    WriteTable(out, rows);
+    const bool shortened = WriteTable(out, rows);
     for (const ProgramCheck& c : checks) {
         if (c.health.ok)
             continue;
@@ -113,17 +114,19 @@ void WriteText(std::ostream& out, Format format, const StationHealth& health, co
         for (const std::string& place : c.lookedAt)
             out << "  " << place << "\n";
     }
+    return shortened;
 }
 
 int Run(Invocation& run) {
-    const Format format = TakeFormat(run.args);
+    const Format format = TakeFormat(run);
     const bool record = run.args.Flag("--record");
     run.args.Rest(0, 0);
-    const std::string name = ThisStation();
+    std::string name = ThisStation();
     CheckStationName(name);
     run.station = name;
 
     SqliteDatabase& database = run.Database();
+    name = StationNames(database).Stored(name);
     const std::vector<ProgramCheck> checks = CheckPrograms(Decode(ReadStation(database, name)), ThisMachineChecks());
     StationHealth health{name, host::UtcTimestamp(), host::UserName(), {}};
     for (const ProgramCheck& c : checks)
@@ -134,7 +137,7 @@ int Run(Invocation& run) {
     if (format == Format::Json)
         WriteJson(run.Out(), health, checks, record);
     else
-        WriteText(run.Out(), format, health, checks);
+        run.shortened = WriteText(run.Out(), format, health, checks);
     if (record && format == Format::Table)
         run.Out() << "recorded for " << Escaped(name) << "\n";
     run.result = health.Broken() ? "broken" : "ok";

@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,11 @@ struct Invocation {
     std::optional<std::string> password;
     std::string station = "-"; // the station the run is about, for the log
     std::string result;        // a short word for the log; "done" when the command says nothing
+    // What a write does, line by line: printed by WriteChanges once the changes are in (or for a dry run, as
+    // what would be done), and never for a write that failed.
+    std::ostringstream changeLines;
+    bool bom = false;       // standard output starts with a UTF-8 byte order mark (--format csv --bom)
+    bool shortened = false; // a table's cell was cut short: standard error says how to see it whole
 
     std::ostream& Out() const { return streams.out; }
     // The database as the dialog opens it: --database (ZELTWIN.MDB in the current folder), --password

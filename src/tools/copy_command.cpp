@@ -16,23 +16,29 @@ int Run(Invocation& run) {
     if (!from || to.empty())
         throw UsageError{"copy needs --from STATION and --to STATION ..."};
     CheckStationName(*from);
-    for (const std::string& station : to) {
-        CheckStationName(station);
-        if (station == *from)
-            throw UsageError{"copy would copy " + station + " onto itself"};
+    for (size_t i = 0; i < to.size(); ++i) {
+        CheckStationName(to[i]);
+        if (SameStation(to[i], *from))
+            throw UsageError{"copy would copy " + to[i] + " onto itself"};
+        for (size_t j = 0; j < i; ++j)
+            if (SameStation(to[i], to[j]))
+                throw UsageError{"--to names " + to[i] + " twice"};
     }
     run.station = *from;
 
     SqliteDatabase& database = run.Database();
-    const StationValues source = ReadStation(database, *from);
+    const StationNames names(database);
+    const StationValues source = ReadStation(database, names.Stored(*from));
     if (!source.Stored()) {
         run.streams.err << "zwsettings: nothing is stored for " << *from << "\n";
         run.result = "nothing-stored";
         return toolexit::ChecksFailed;
     }
     std::vector<SettingChange> changes;
-    for (const std::string& station : to) {
-        const auto more = ChangesTo(ReadStation(database, station), {station, source.xray, source.probe}, run.Out());
+    for (const std::string& given : to) {
+        const std::string station = names.Stored(given);
+        const auto more =
+            ChangesTo(ReadStation(database, station), {station, source.xray, source.probe}, run.changeLines);
         changes.insert(changes.end(), more.begin(), more.end());
     }
     return WriteChanges(run, changes, dryRun, "zwsettings copy");

@@ -2,8 +2,8 @@
 // could be.
 #include <ostream>
 
-#include "detect/detect_format.h"
 #include "detect/run_detect.h"
+#include "detect_format.h"
 #include "json.h"
 #include "output_format.h"
 
@@ -23,7 +23,7 @@ std::chrono::seconds TimeoutSeconds(const std::string& text) {
 }
 
 int Run(Invocation& run) {
-    const Format format = TakeFormat(run.args);
+    const Format format = TakeFormat(run);
     DetectOptions options;
     if (const auto timeout = run.args.Value("--timeout"))
         options.budget = TimeoutSeconds(*timeout);
@@ -35,7 +35,7 @@ int Run(Invocation& run) {
     else if (format == Format::Csv)
         WriteCsv(run.Out(), DetectRows(programs));
     else
-        WriteDetectTable(programs, run.Out());
+        run.shortened = WriteDetectTable(programs, run.Out());
     return toolexit::Success;
 }
 

@@ -6,9 +6,11 @@
 #include <sstream>
 
 #include "base/runtime_error.h"
+#include "code_lists.h"
 #include "command.h"
 #include "host/environment_overrides.h"
 #include "host/host_system.h"
+#include "output_format.h"
 #include "store/database_key.h"
 
 namespace zw::tool {
@@ -27,6 +29,7 @@ const char* const UsageHead =
     "no results (problems go to standard error); --log appends one line per run to FILE. Exit codes: 0 done or nothing "
     "to change,\n"
     "1 checks failed, 2 bad arguments or bad file, 3 the database could not be opened, read or written.\n"
+    "--format csv --bom starts the CSV with a UTF-8 byte order mark, for Excel.\n"
     "commands:\n";
 
 std::vector<Command>& Registry() {
@@ -38,7 +41,7 @@ std::string Usage() {
     std::string text = std::string(UsageLine) + UsageHead;
     for (const Command& command : Commands())
         text += command.usage;
-    return text;
+    return text + CodesHelp();
 }
 
 bool IsOption(const std::string& word) {
@@ -171,14 +174,16 @@ std::string Invocation::DatabasePath() const {
 
 int WriteChanges(Invocation& run, const std::vector<SettingChange>& changes, bool dryRun, const char* writer,
                  const std::string& nothingToChange) {
+    if (!changes.empty() && !dryRun)
+        WriteStoredSettings(run.Database(), changes, writer);
+    run.Out() << run.changeLines.str();
+    run.changeLines.str("");
     if (changes.empty()) {
         run.Out() << nothingToChange << "\n";
         run.result = "unchanged";
     } else if (dryRun) {
         run.Out() << "dry run: nothing written\n";
         run.result = "dry-run";
-    } else {
-        WriteStoredSettings(run.Database(), changes, writer);
     }
     return toolexit::Success;
 }
@@ -245,8 +250,13 @@ int RunSettingsTool(const std::vector<std::string>& args, const ToolStreams& str
         code = toolexit::DatabaseFailed;
     }
     // --quiet silences the results only: problems, refusals and errors are on standard error.
-    if (!(global && global->quiet))
+    if (!(global && global->quiet)) {
+        if (run && run->bom && !out.str().empty())
+            streams.out << "\xEF\xBB\xBF";
         streams.out << out.str();
+        if (run && run->shortened)
+            streams.err << ShortenedHint << "\n";
+    }
     streams.out.flush();
     if (global && global->log) {
         try {

@@ -23,7 +23,7 @@ int Run(Invocation& run) {
         stations = ReadStations(run.Database());
     } else {
         for (const std::string& station : wanted) {
-            stations.push_back(ReadStation(run.Database(), station));
+            stations.push_back(ReadStation(run.Database(), StoredStationName(run.Database(), station)));
             if (!stations.back().Stored())
                 throw UsageError{"nothing is stored for " + station, false};
         }

@@ -3,6 +3,7 @@
 
 #include "command.h"
 #include "secrets.h"
+#include "stations.h"
 #include "store/settings_store.h"
 
 namespace zw::tool {
@@ -12,13 +13,14 @@ namespace {
 int Run(Invocation& run) {
     const bool showPasswords = TakeShowPasswords(run.args);
     const auto words = run.args.Rest(2, 2);
-    const auto value = ReadStoredSetting(run.Database(), words[0], words[1]);
+    const std::string key = StoredSettingKey(run.Database(), words[0], words[1]);
+    const auto value = ReadStoredSetting(run.Database(), words[0], key);
     if (!value) {
         run.streams.err << "zwsettings: no setting " << words[1] << " in section " << words[0] << "\n";
         run.result = "not-stored";
         return toolexit::ChecksFailed;
     }
-    run.Out() << (showPasswords ? *value : HiddenValue(words[0], words[1], *value));
+    run.Out() << (showPasswords ? *value : HiddenValue(words[0], key, *value));
     return toolexit::Success;
 }
 

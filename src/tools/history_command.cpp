@@ -70,7 +70,7 @@ Json RowJson(const HistoryRow& row, const ChoiceChange& change, bool showPasswor
 }
 
 int Run(Invocation& run) {
-    const Format format = TakeFormat(run.args);
+    const Format format = TakeFormat(run);
     const std::optional<std::string> station = run.args.Value("--station");
     const std::optional<std::string> since = run.args.Value("--since");
     const bool showPasswords = TakeShowPasswords(run.args);
@@ -86,7 +86,7 @@ int Run(Invocation& run) {
             if (row.time.compare(0, from.size(), from) < 0)
                 return;
             const ChoiceChange change = DescribeChange(row);
-            if (!station || change.station == *station)
+            if (!station || SameStation(change.station, *station))
                 take(row, change);
         });
     };
@@ -107,7 +107,7 @@ int Run(Invocation& run) {
         cells.push_back({row.time, Escaped(change.station), change.what, Escaped(row.user), Escaped(row.workstation),
                          row.writer, Joined(change.lines, format == Format::Csv ? "\n" : "; ")});
     });
-    WriteRows(run.Out(), format, cells);
+    run.shortened = WriteRows(run.Out(), format, cells);
     return toolexit::Success;
 }
 

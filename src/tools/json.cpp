@@ -94,6 +94,62 @@ size_t NameStart(const std::string& document, size_t end) {
     return at;
 }
 
+// The parser's events, checked for depth and for members given twice, handed to the library's own builder of
+// the document. (Its parser with a callback looks through the enclosing list at the end of every object, so
+// that a long list of stations took time by the square of its length.)
+class StrictBuilder {
+public:
+    StrictBuilder(Json& root, const std::string& document, const size_t& read)
+        : dom_(root, true), document_(document), read_(read) {}
+
+    bool null() { return dom_.null(); }
+    bool boolean(bool value) { return dom_.boolean(value); }
+    bool number_integer(Json::number_integer_t value) { return dom_.number_integer(value); }
+    bool number_unsigned(Json::number_unsigned_t value) { return dom_.number_unsigned(value); }
+    bool number_float(Json::number_float_t value, const std::string& text) { return dom_.number_float(value, text); }
+    bool string(std::string& value) { return dom_.string(value); }
+    bool binary(Json::binary_t& value) { return dom_.binary(value); }
+    bool start_object(std::size_t size) {
+        Deeper();
+        names_.emplace_back();
+        return dom_.start_object(size);
+    }
+    bool key(std::string& name) {
+        if (!names_.back().insert(name).second)
+            FailAt(document_, NameStart(document_, read_), "the member \"" + ShownUtf8(name) + "\" is given twice");
+        return dom_.key(name);
+    }
+    bool end_object() {
+        names_.pop_back();
+        --depth_;
+        return dom_.end_object();
+    }
+    bool start_array(std::size_t size) {
+        Deeper();
+        return dom_.start_array(size);
+    }
+    bool end_array() {
+        --depth_;
+        return dom_.end_array();
+    }
+    // Thrown as the library throws it: a parse_error, with its line and column.
+    template <class Error> bool parse_error(std::size_t position, const std::string& token, const Error& error) {
+        return dom_.parse_error(position, token, error);
+    }
+
+private:
+    void Deeper() {
+        if (++depth_ > MaxDepth)
+            FailAt(document_, read_, "nested too deep");
+    }
+
+    nlohmann::detail::json_sax_dom_parser<Json> dom_;
+    const std::string& document_;
+    const size_t& read_;
+    std::vector<std::set<std::string>> names_; // the member names of each object being read
+    int depth_ = 0;
+};
+
 } // namespace
 
 std::string JsonText(const Json& value, int lineLevels) {
@@ -104,22 +160,12 @@ std::string JsonText(const Json& value, int lineLevels) {
 
 Json ParseJson(const std::string& document) {
     size_t read = 0;
-    std::vector<std::set<std::string>> names; // the member names of each object being read
-    const auto check = [&](int depth, Json::parse_event_t event, Json& parsed) {
-        if (depth >= MaxDepth)
-            FailAt(document, read, "nested too deep");
-        if (event == Json::parse_event_t::object_start)
-            names.emplace_back();
-        else if (event == Json::parse_event_t::object_end)
-            names.pop_back();
-        else if (event == Json::parse_event_t::key && !names.back().insert(parsed.get<std::string>()).second)
-            FailAt(document, NameStart(document, read),
-                   "the member \"" + ShownUtf8(parsed.get<std::string>()) + "\" is given twice");
-        return true;
-    };
+    Json parsed;
+    StrictBuilder builder(parsed, document, read);
     try {
-        return Json::parse(CountingIterator(document.data(), &read),
-                           CountingIterator(document.data() + document.size(), &read), check);
+        Json::sax_parse(CountingIterator(document.data(), &read),
+                        CountingIterator(document.data() + document.size(), &read), &builder);
+        return parsed;
     } catch (const Json::parse_error& error) {
         // "[json.exception.parse_error.101] parse error at line 1, column 5: syntax error ...": the place and
         // the fault, in the words of every other message of the tool.

@@ -25,6 +25,17 @@ std::string CsvCell(const std::string& text) {
     return quoted + "\"";
 }
 
+// The text cut to TableCellWidth columns with "…" as the last one; a surrogate pair is never split.
+std::string Shortened(const std::string& text) {
+    std::u16string units = ToUtf16(text);
+    if (units.size() <= TableCellWidth)
+        return text;
+    units.resize(TableCellWidth - 1);
+    if (units.back() >= 0xD800 && units.back() <= 0xDBFF)
+        units.pop_back();
+    return ToUtf8(units) + "\u2026";
+}
+
 Rows Shown(const Rows& rows) {
     Rows shown = rows;
     for (auto& row : shown)
@@ -35,8 +46,11 @@ Rows Shown(const Rows& rows) {
 
 } // namespace
 
-Format TakeFormat(Arguments& args) {
-    const auto format = args.Value("--format").value_or("table");
+Format TakeFormat(Invocation& run) {
+    const auto format = run.args.Value("--format").value_or("table");
+    run.bom = run.args.Flag("--bom");
+    if (run.bom && format != "csv")
+        throw UsageError{"--bom goes with --format csv only"};
     if (format == "table")
         return Format::Table;
     if (format == "json")
@@ -46,8 +60,18 @@ Format TakeFormat(Arguments& args) {
     throw UsageError{"--format is table, json or csv, not " + format};
 }
 
-void WriteTable(std::ostream& out, const Rows& given) {
-    const Rows rows = Shown(given);
+const std::string ShortenedHint = "(a cell wider than " + std::to_string(TableCellWidth) +
+                                  " columns is cut short with \u2026; --format json or csv writes it whole)";
+
+bool WriteTable(std::ostream& out, const Rows& given) {
+    Rows rows = Shown(given);
+    bool shortened = false;
+    for (auto& row : rows)
+        for (size_t i = 0; i + 1 < row.size(); ++i) {
+            std::string cut = Shortened(row[i]);
+            shortened = shortened || cut.size() != row[i].size();
+            row[i] = std::move(cut);
+        }
     std::vector<size_t> widths;
     for (const auto& row : rows) {
         widths.resize(std::max(widths.size(), row.size()));
@@ -60,6 +84,7 @@ void WriteTable(std::ostream& out, const Rows& given) {
             line += row[i] + (i + 1 < row.size() ? std::string(widths[i] - Width(row[i]) + 2, ' ') : "");
         out << line.substr(0, line.find_last_not_of(' ') + 1) << '\n';
     }
+    return shortened;
 }
 
 void WriteCsv(std::ostream& out, const Rows& rows) {
@@ -70,8 +95,11 @@ void WriteCsv(std::ostream& out, const Rows& rows) {
     }
 }
 
-void WriteRows(std::ostream& out, Format format, const Rows& rows) {
-    format == Format::Csv ? WriteCsv(out, rows) : WriteTable(out, rows);
+bool WriteRows(std::ostream& out, Format format, const Rows& rows) {
+    if (format != Format::Csv)
+        return WriteTable(out, rows);
+    WriteCsv(out, rows);
+    return false;
 }
 
 } // namespace zw::tool

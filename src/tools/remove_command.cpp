@@ -18,8 +18,10 @@ int Run(Invocation& run) {
     run.station = *station;
 
     SqliteDatabase& database = run.Database();
-    const auto changes = ChangesTo(ReadStation(database, *station), {*station, std::nullopt, std::nullopt}, run.Out());
-    return WriteChanges(run, changes, dryRun, "zwsettings remove", *station + ": nothing stored, nothing to change");
+    const std::string name = StoredStationName(database, *station);
+    run.station = name;
+    const auto changes = ChangesTo(ReadStation(database, name), {name, std::nullopt, std::nullopt}, run.changeLines);
+    return WriteChanges(run, changes, dryRun, "zwsettings remove", name + ": nothing stored, nothing to change");
 }
 
 const Registration registration{

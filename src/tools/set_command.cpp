@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "command.h"
+#include "stations.h"
 #include "store/settings_store.h"
 
 namespace zw::tool {
@@ -17,7 +18,8 @@ int Run(Invocation& run) {
         run.result = "no-input";
         return toolexit::ChecksFailed;
     }
-    WriteStoredSettings(run.Database(), {{words[0], words[1], *value}}, "zwsettings set");
+    const std::string key = StoredSettingKey(run.Database(), words[0], words[1]);
+    WriteStoredSettings(run.Database(), {{words[0], key, *value}}, "zwsettings set");
     return toolexit::Success;
 }
 

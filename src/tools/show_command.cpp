@@ -10,11 +10,12 @@ namespace zw::tool {
 namespace {
 
 int Run(Invocation& run) {
-    const Format format = TakeFormat(run.args);
-    const std::string station = run.args.Value("--station").value_or(ThisStation());
+    const Format format = TakeFormat(run);
+    std::string station = run.args.Value("--station").value_or(ThisStation());
     run.args.Rest(0, 0);
     CheckStationName(station);
     run.station = station;
+    station = StoredStationName(run.Database(), station);
     const StationValues values = ReadStation(run.Database(), station);
     const WorkstationChoice choice = Decode(values);
 
@@ -38,7 +39,7 @@ int Run(Invocation& run) {
         rows.push_back({"device", "NONE"});
     if (choice.probe.code != NoneCode || !csv)
         rows.push_back({"probe", choice.probe.code, Escaped(choice.probe.commandLine, false)});
-    WriteRows(run.Out(), format, rows);
+    run.shortened = WriteRows(run.Out(), format, rows);
     return toolexit::Success;
 }
 

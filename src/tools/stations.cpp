@@ -68,6 +68,43 @@ StationValues ReadStation(SqliteDatabase& database, const std::string& station) 
             ReadStoredSetting(database, InterfaceSection, ProbeKey(station))};
 }
 
+StationNames::StationNames(SqliteDatabase& database) {
+    for (const StationValues& station : ReadStations(database))
+        byUpperCase_[UCase(station.station)].push_back(station.station);
+}
+
+std::string StationNames::Stored(const std::string& given) const {
+    const auto found = byUpperCase_.find(UCase(given));
+    if (found == byUpperCase_.end())
+        return given;
+    const std::vector<std::string>& names = found->second;
+    if (names.size() == 1 || std::find(names.begin(), names.end(), given) != names.end())
+        return names.size() == 1 ? names[0] : given;
+    std::string list;
+    for (const std::string& name : names)
+        list += (list.empty() ? "" : ", ") + Escaped(name);
+    throw UsageError{"\"" + Escaped(given) + "\" could be any of the stations " + list +
+                     ", which differ only by case: give one exactly as listed"};
+}
+
+std::string StoredStationName(SqliteDatabase& database, const std::string& given) {
+    CheckStationName(given);
+    return StationNames(database).Stored(given);
+}
+
+std::string StoredSettingKey(SqliteDatabase& database, const std::string& section, const std::string& key) {
+    if (section != InterfaceSection)
+        return key;
+    for (const std::string* word : {&XrayWord, &ProbeWord})
+        if (key.size() > word->size() && key.compare(0, word->size(), *word) == 0)
+            return *word + StationNames(database).Stored(key.substr(word->size()));
+    return key;
+}
+
+bool SameStation(const std::string& a, const std::string& b) {
+    return UCase(a) == UCase(b);
+}
+
 std::string ThisStation() {
     return StationIdentifier();
 }

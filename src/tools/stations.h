@@ -1,4 +1,5 @@
 #pragma once
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +21,29 @@ struct StationValues {
 // Every workstation with a stored value, ordered by name.
 std::vector<StationValues> ReadStations(SqliteDatabase& database);
 StationValues ReadStation(SqliteDatabase& database, const std::string& station);
+
+// The stored workstations by the name Windows compares computer names by, case aside: a name given in any
+// case is the stored station of that name and is written as stored, since the dialog reads its station's
+// values by the exact name. A name no stored station has is taken as given.
+class StationNames {
+public:
+    explicit StationNames(SqliteDatabase& database);
+    // The stored spelling of the station named so; UsageError when several stored stations differ from it
+    // only by case and none is spelt exactly so.
+    std::string Stored(const std::string& given) const;
+
+private:
+    std::map<std::string, std::vector<std::string>> byUpperCase_;
+};
+
+// One station name checked (CheckStationName) and taken as StationNames takes it.
+std::string StoredStationName(SqliteDatabase& database, const std::string& given);
+
+// A setting's key with the station of an INTERFACE XRAY or PROBE key spelt as stored; other keys as given.
+std::string StoredSettingKey(SqliteDatabase& database, const std::string& section, const std::string& key);
+
+// The same station, case aside: as Windows compares computer names.
+bool SameStation(const std::string& a, const std::string& b);
 
 // The workstation the tool runs on, as the dialog names it (ZELT_STATION, else the computer's name).
 std::string ThisStation();

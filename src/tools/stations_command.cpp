@@ -38,7 +38,7 @@ bool Chose(const WorkstationChoice& c, const std::string& code) {
 }
 
 int Run(Invocation& run) {
-    const Format format = TakeFormat(run.args);
+    const Format format = TakeFormat(run);
     const bool grid = run.args.Flag("--grid");
     const bool onlyBroken = run.args.Flag("--broken");
     run.args.Rest(0, 0);
@@ -106,7 +106,7 @@ int Run(Invocation& run) {
                 rows.back().push_back(cell);
         }
     }
-    WriteRows(run.Out(), format, rows);
+    run.shortened = WriteRows(run.Out(), format, rows);
     return toolexit::Success;
 }
 

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <sstream>
 
-#include "detect/detect_format.h"
 #include "platform/environment_component.h"
 #include "support/fake_detect_host.h"
+#include "tools/detect_format.h"
 
 namespace zw::test {
 namespace {
@@ -184,52 +184,6 @@ TEST(Detect, MappedAndUnreachableDrives) {
     for (const auto& place : ProgramOf(programs, "SCHICK-DICOM").places)
         EXPECT_EQ(place.presence, Presence::Unreachable) << place.path;
     EXPECT_TRUE(ProgramOf(programs, "SIDEXIS").places[0].first);
-
-    std::ostringstream table;
-    WriteDetectTable(programs, table);
-    EXPECT_NE(table.str().find("NCDR.EXE, 32-bit view  [mapped network drive \\\\srv\\xray]"), std::string::npos);
-    EXPECT_NE(table.str().find("unreachable U:\\CDR\\CDRDicom.EXE"), std::string::npos);
-}
-
-// Each field of a place is one cell of its row and one member of its JSON object, under the same name.
-TEST(DetectFormat, APlaceIsARowAndAnObjectOfTheSameFields) {
-    Search s;
-    s.AppPath("CDRDicom.EXE", "C:\\a,\"b\"\\CDRDicom.EXE", B64);
-    const auto programs = s.Run();
-    const auto rows = DetectRows(programs);
-    const Strings heading = {"program", "code",  "source", "where", "view",     "value",
-                             "path",    "state", "drive",  "unc",   "proposed", "first"};
-    ASSERT_EQ(rows[0], heading);
-    const Strings dicom = {"SCHICK-DICOM",
-                           "SCHICK-DICOM",
-                           "registry",
-                           "HKLM\\" + AppPaths + "CDRDicom.EXE",
-                           "64-bit",
-                           "C:\\a,\"b\"\\CDRDicom.EXE",
-                           "C:\\a,\"b\"\\CDRDicom.EXE",
-                           "missing",
-                           "local",
-                           "",
-                           "yes",
-                           "no"};
-    EXPECT_NE(std::find(rows.begin(), rows.end(), dicom), rows.end());
-
-    const auto json = DetectJson(programs);
-    size_t places = 0;
-    for (const auto& program : json["programs"]) {
-        for (const auto& place : program["places"]) {
-            const auto row = rows[++places];
-            EXPECT_EQ(row[0], program["code"]);
-            for (size_t i = 1; i < heading.size(); ++i) {
-                const auto& member = place[heading[i]];
-                const std::string cell = member.is_boolean() ? (member.get<bool>() ? "yes" : "no")
-                                         : member.is_null()  ? ""
-                                                             : member.get<std::string>();
-                EXPECT_EQ(cell, row[i]) << heading[i];
-            }
-        }
-    }
-    EXPECT_EQ(places + 1, rows.size());
 }
 
 } // namespace

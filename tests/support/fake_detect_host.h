@@ -7,6 +7,7 @@
 #include <set>
 
 #include "base/strings.h"
+#include "detect/bounded_checks.h"
 #include "detect/detect_host.h"
 #include "fake_platform.h"
 

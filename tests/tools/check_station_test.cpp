@@ -10,6 +10,7 @@
 #include "store/sqlite_database.h"
 #include "store/station_health.h"
 #include "support/env_test_support.h"
+#include "support/tool_run.h"
 #include "tools/json.h"
 #include "tools/settings_tool.h"
 #include "tools/station_health_text.h"
@@ -17,26 +18,10 @@
 namespace zw {
 namespace {
 
-struct Said {
-    int code;
-    std::string out;
-};
-
-class CheckStation : public ::testing::Test {
+class CheckStation : public tooltest::ToolOnADatabase {
 protected:
-    CheckStation() { CreateProductDatabase(db, BuiltInDatabasePassword); }
-    Said Run(std::vector<std::string> args, const std::string& input = "") const {
-        args.insert(args.begin(), {"--database", db});
-        std::ostringstream out, err;
-        const int code = RunSettingsTool(args, {[&] { return std::optional(input); }, out, err});
-        return {code, out.str() + err.str()};
-    }
     std::string StationsCsv() const { return Run({"stations", "--format", "csv"}).out; }
 
-    envtest::TempFolder folder;
-    envtest::ScopedVariable password{"ZELT_DB_PASSWORD", std::nullopt};
-    envtest::ScopedVariable station{"ZELT_STATION", "WS1"};
-    std::string db = folder.File("ZELTWIN.MDB");
     // A backslash before the file name, as the dialog's name checks want: in the name under POSIX, a
     // folder under Windows.
     std::string tiger = folder.File("t\\TIGER1.EXE"), dexis = folder.File("d\\DEXIS.EXE");
@@ -54,13 +39,13 @@ TEST_F(CheckStation, ReportsTheBrokenProgramAndRecordsOnlyWhenAsked) {
               0);
     ASSERT_EQ(Run({"set", "INTERFACE", "XRAYWS2"}, "VIPERSOFT\n\n\r").code, 0);
 
-    const Said broken = Run({"check-station"});
-    EXPECT_EQ(broken.code, toolexit::ChecksFailed) << broken.out;
+    const tooltest::ToolRun broken = Run({"check-station"});
+    EXPECT_EQ(broken.code, toolexit::ChecksFailed) << broken.Said();
     for (const std::string& said :
          std::vector<std::string>{"WS1: broken: DEXIS\n", "DEXIS: Can not find file [" + dexis + "]\n",
                                   "DEXIS: detect finds it nowhere; looked at:\n"})
-        EXPECT_NE(broken.out.find(said), std::string::npos) << said << "\nin\n" << broken.out;
-    EXPECT_EQ(broken.out.find("secret"), std::string::npos) << "a password is never shown";
+        EXPECT_NE(broken.Said().find(said), std::string::npos) << said << "\nin\n" << broken.Said();
+    EXPECT_EQ(broken.Said().find("secret"), std::string::npos) << "a password is never shown";
     EXPECT_NE(StationsCsv().find(",never checked,\r\n"), std::string::npos) << "nothing recorded without --record";
 
     const tool::Json result = tool::ParseJson(Run({"check-station", "--format", "json", "--record"}).out);
@@ -86,9 +71,9 @@ TEST_F(CheckStation, ReportsTheBrokenProgramAndRecordsOnlyWhenAsked) {
 }
 
 TEST_F(CheckStation, AStationWithNothingChosenIsWellAndAFailedRecordKeepsThePreviousResult) {
-    const Said said = Run({"check-station", "--record"});
-    EXPECT_EQ(said.code, 0) << said.out;
-    EXPECT_NE(said.out.find("WS1: ok (no imaging program is chosen)"), std::string::npos) << said.out;
+    const tooltest::ToolRun said = Run({"check-station", "--record"});
+    EXPECT_EQ(said.code, 0) << said.Said();
+    EXPECT_NE(said.Said().find("WS1: ok (no imaging program is chosen)"), std::string::npos) << said.Said();
 
     // Another connection holds the write lock past the busy timeout: nothing changes.
     auto open = [&] {

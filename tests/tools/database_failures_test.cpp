@@ -16,16 +16,11 @@
 #include "store/settings_store.h"
 #include "store/sqlite_database.h"
 #include "support/env_test_support.h"
+#include "support/tool_run.h"
 #include "tools/settings_tool.h"
 
 namespace zw {
 namespace {
-
-struct ToolRun {
-    int code;
-    std::string out;
-    std::string err;
-};
 
 // Every file of the folder with its bytes.
 std::map<std::string, std::string> Snapshot(const envtest::TempFolder& folder) {
@@ -64,20 +59,8 @@ void DamagePage(const std::string& path, int page) {
     envtest::WriteFile(path, bytes);
 }
 
-class DatabaseFailures : public ::testing::Test {
-protected:
-    DatabaseFailures() { CreateProductDatabase(db, BuiltInDatabasePassword); }
-    ToolRun Run(std::vector<std::string> args, const std::optional<std::string>& input = "") const {
-        args.insert(args.begin(), {"--database", db});
-        std::ostringstream out, err;
-        const int code = RunSettingsTool(args, {[&] { return input; }, out, err});
-        return {code, out.str(), err.str()};
-    }
-
-    envtest::TempFolder folder;
-    envtest::ScopedVariable password{"ZELT_DB_PASSWORD", std::nullopt};
-    std::string db = folder.File("ZELTWIN.MDB");
-};
+using DatabaseFailures = tooltest::ToolOnADatabase;
+using tooltest::ToolRun;
 
 TEST_F(DatabaseFailures, RefusedCommandsChangeNoFileAndNameTheCause) {
     ASSERT_EQ(Run({"set", "INTERFACE", "XRAYWS1"}, "SCHICK\n").code, 0);
@@ -95,6 +78,7 @@ TEST_F(DatabaseFailures, RefusedCommandsChangeNoFileAndNameTheCause) {
         {{"--password", "right", "change-password", "new;er"}, 2, "may not contain ';'"},
         {{"--password", "a;b", "create-database", folder.File("NEW.MDB")}, 2, "may not contain ';'"},
         {{"--password", "", "list"}, 2, "may not be empty"},
+        {{"--password", "", "create-database", folder.File("NEW.MDB")}, 2, "may not be empty"},
         {{"--password", "wrong", "set", "INTERFACE", "XRAYWS1"}, 3, "(error 3031)"},
         // Looking at an earlier version's database makes no log or shared memory beside it.
         {{"--database", earlier, "list"}, 3, "made by an earlier version. Encrypt it with: zwsettings encrypt"},
@@ -123,7 +107,8 @@ TEST_F(DatabaseFailures, EncryptingAnEarlierDatabaseTakesItsLogAndLeavesNothingR
 
 TEST_F(DatabaseFailures, ADamagedPageIsNamedByCheckAndAWriteThatMeetsItChangesNothing) {
     ASSERT_EQ(Run({"set", "INTERFACE", "XRAYWS1"}, "SCHICK\n").code, 0);
-    // Page 4 holds the history: the settings stay readable, a write that records its change is not.
+    // Page 4 holds the history: the settings stay readable, a write that records its change is not, and says no
+    // change as done.
     DamagePage(db, 4);
     EXPECT_EQ(Run({"get", "INTERFACE", "XRAYWS1"}).out, "SCHICK\n");
     const auto before = Snapshot(folder);
@@ -131,6 +116,9 @@ TEST_F(DatabaseFailures, ADamagedPageIsNamedByCheckAndAWriteThatMeetsItChangesNo
     EXPECT_EQ(set.code, 3);
     EXPECT_NE(set.err.find("is damaged"), std::string::npos) << set.err;
     EXPECT_NE(set.err.find("(error 3049)"), std::string::npos) << set.err;
+    const ToolRun apply = Run({"apply", "--station", "WS2", "--bridge", "DEXIS=C:\\DEXIS.EXE"});
+    EXPECT_EQ(apply.code, 3);
+    EXPECT_EQ(apply.out.find("DEXIS"), std::string::npos) << "no change line for a write that failed";
     EXPECT_EQ(Snapshot(folder), before);
     const ToolRun check = Run({"check"});
     EXPECT_EQ(check.code, 1) << check.err;

@@ -1,10 +1,8 @@
 #include "detect_format.h"
 
-#include <algorithm>
 #include <ostream>
-#include <sstream>
 
-#include "base/utf8.h"
+#include "output_format.h"
 
 namespace zw {
 
@@ -124,26 +122,22 @@ std::string DescribePlace(const Place& place) {
     return text;
 }
 
-void WriteDetectTable(const std::vector<ProgramPlaces>& programs, std::ostream& shown) {
-    std::ostringstream out;
+bool WriteDetectTable(const std::vector<ProgramPlaces>& programs, std::ostream& out) {
     out << "* the first place the dialog's check accepts   > the dialog's proposal and the value it is read from\n";
+    tool::Rows rows = {{"PROGRAM", "", "STATE", "PATH", "NOTE", "SOURCE", "WHERE"}};
     for (const auto& program : programs) {
-        out << "\n" << program.code << "\n";
         if (program.places.empty())
-            out << "  nowhere known: its Browse button opens the folder browser at once\n";
+            rows.push_back({program.code, "", "", "(nowhere known: Browse opens the folder browser)"});
         for (const auto& place : program.places) {
-            std::string state = PresenceName(place.presence);
-            state.resize(std::max<size_t>(state.size(), 12), ' ');
-            out << "  " << (place.first ? '*' : ' ') << (place.proposed ? '>' : ' ') << " " << state
-                << DescribePlace(place);
-            if (const std::string note = DriveNote(place); !note.empty())
-                out << "  [" << note << "]";
+            std::string note = DriveNote(place);
             if (place.code != program.code)
-                out << "  (stored as " << place.code << ")";
-            out << "\n";
+                note += (note.empty() ? "" : "; ") + std::string("stored as ") + place.code;
+            rows.push_back({program.code, std::string(place.first ? "*" : " ") + (place.proposed ? ">" : ""),
+                            PresenceName(place.presence), place.path.empty() ? "(nothing named)" : place.path, note,
+                            SourceName(place.source) + (place.view ? ", " + ViewName(place) : ""), place.where});
         }
     }
-    shown << ShownUtf8(out.str());
+    return tool::WriteTable(out, rows);
 }
 
 nlohmann::ordered_json DetectJson(const std::vector<ProgramPlaces>& programs) {
