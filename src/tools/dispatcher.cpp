@@ -11,6 +11,7 @@
 #include "host/environment_overrides.h"
 #include "host/host_system.h"
 #include "output_format.h"
+#include "result_stream.h"
 #include "store/database_key.h"
 
 namespace zw::tool {
@@ -211,12 +212,15 @@ int RunSettingsTool(const std::vector<std::string>& args, const ToolStreams& str
     using namespace tool;
     std::optional<Global> global;
     std::optional<Invocation> run;
-    std::ostringstream out; // held back, so that --quiet can drop it
+    ResultStream results(streams.out);
+    std::ostream out(&results);
     const ToolStreams held{streams.readInput, out, streams.err};
     std::string name;
     int code = toolexit::Success;
     try {
         global = ParseGlobal(args);
+        if (global->quiet)
+            results.Drop();
         const Command* command = global->words.empty() ? nullptr : FindCommand(global->words[0]);
         if (global->help) {
             streams.out << (command ? UsageLine + std::string(command->usage) : Usage());
@@ -233,6 +237,7 @@ int RunSettingsTool(const std::vector<std::string>& args, const ToolStreams& str
             throw UsageError{"unknown command " + name};
         run.emplace(Arguments({global->words.begin() + 1, global->words.end()}), held, global->database,
                     global->password);
+        results.LeadWithByteOrderMark(&run->bom);
         code = command->run(*run);
     } catch (const UsageError& error) {
         // A command line that was not understood gets the command's usage, or the list of commands.
@@ -250,13 +255,8 @@ int RunSettingsTool(const std::vector<std::string>& args, const ToolStreams& str
         code = toolexit::DatabaseFailed;
     }
     // --quiet silences the results only: problems, refusals and errors are on standard error.
-    if (!(global && global->quiet)) {
-        if (run && run->bom && !out.str().empty())
-            streams.out << "\xEF\xBB\xBF";
-        streams.out << out.str();
-        if (run && run->shortened)
-            streams.err << ShortenedHint << "\n";
-    }
+    if (!(global && global->quiet) && run && run->shortened)
+        streams.err << ShortenedHint << "\n";
     streams.out.flush();
     if (global && global->log) {
         try {

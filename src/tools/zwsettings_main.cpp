@@ -1,7 +1,8 @@
 // zwsettings / ZWSettings.exe: the settings tool (docs/settings-tool.md).
 #include <cstdio>
 #include <optional>
-#include <sstream>
+#include <ostream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,45 @@ void WriteErr(const std::string& text) {
 }
 #endif
 
+// Standard output or error as the tool writes it, passed on as it comes in whole lines: nothing long is
+// held in memory, and a console gets each line converted whole (a line ends only between characters).
+class LineWriter : public std::streambuf {
+public:
+    explicit LineWriter(void (*write)(const std::string&)) : write_(write) {}
+    ~LineWriter() override { Pass(pending_.size()); }
+
+protected:
+    int overflow(int c) override {
+        if (c == traits_type::eof())
+            return traits_type::not_eof(c);
+        const char ch = traits_type::to_char_type(c);
+        xsputn(&ch, 1);
+        return c;
+    }
+    std::streamsize xsputn(const char* text, std::streamsize count) override {
+        pending_.append(text, static_cast<size_t>(count));
+        if (pending_.size() >= 64 * 1024)
+            sync();
+        return count;
+    }
+    int sync() override {
+        if (const size_t end = pending_.rfind('\n'); end != std::string::npos)
+            Pass(end + 1);
+        return 0;
+    }
+
+private:
+    void Pass(size_t count) {
+        if (count == 0)
+            return;
+        write_(pending_.substr(0, count));
+        pending_.erase(0, count);
+    }
+
+    void (*write_)(const std::string&);
+    std::string pending_;
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -82,9 +122,7 @@ int main(int argc, char** argv) {
     // Values are raw bytes: no CR may be added before LF, none removed, and Ctrl+Z is no end of file.
     _setmode(_fileno(stdin), _O_BINARY);
 #endif
-    std::ostringstream out, err;
-    const int code = zw::RunSettingsTool(Arguments(argc, argv), {ReadStandardInput, out, err});
-    WriteOut(out.str());
-    WriteErr(err.str());
-    return code;
+    LineWriter outLines(WriteOut), errLines(WriteErr);
+    std::ostream out(&outLines), err(&errLines);
+    return zw::RunSettingsTool(Arguments(argc, argv), {ReadStandardInput, out, err});
 }
