@@ -18,10 +18,29 @@ void ReadOnlyFolder(const std::string& databaseName) {
                         SQLITE_READONLY_DIRECTORY);
 }
 
+namespace {
+
+[[noreturn]] void PasswordChanged(const std::string& databaseName, int engineCode) {
+    throw DatabaseError(dberrors::InvalidPassword,
+                        "Not a valid password: the password of '" + databaseName +
+                            "' was changed while this program had it open. Run it again with the new password.",
+                        engineCode);
+}
+
+} // namespace
+
 void Fail(sqlite3* connection, int resultCode, const std::string& databaseName) {
     const int engineCode = connection != nullptr ? sqlite3_extended_errcode(connection) : resultCode;
     const std::string detail = connection != nullptr ? sqlite3_errmsg(connection) : sqlite3_errstr(resultCode);
     const std::string suffix = " (" + detail + ")";
+    // A connection whose file was replaced by another (a change of the password) sees the new file's
+    // journal beside the old name as its own, left by a crash, and fails to play it back: what failed
+    // is the replacing, whatever SQLite names.
+    if (connection != nullptr && (resultCode & 0xff) == SQLITE_CORRUPT) {
+        int moved = 0;
+        if (sqlite3_file_control(connection, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK && moved != 0)
+            PasswordChanged(databaseName, engineCode);
+    }
     switch (resultCode & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
@@ -32,20 +51,13 @@ void Fail(sqlite3* connection, int resultCode, const std::string& databaseName) 
             ReadOnlyFolder(databaseName);
         // Only a change of the password puts a new file in the database's place while others have it open.
         if (engineCode == SQLITE_READONLY_DBMOVED)
-            throw DatabaseError(dberrors::InvalidPassword,
-                                "Not a valid password: the password of '" + databaseName +
-                                    "' was changed while this program had it open. Run it again with the new "
-                                    "password.",
-                                engineCode);
+            PasswordChanged(databaseName, engineCode);
         throw DatabaseError(dberrors::ReadOnly,
                             "Cannot update. Database or object is read-only: '" + databaseName + "'." + suffix,
                             engineCode);
     case SQLITE_NOTADB:
         // The connection had read page 1 with its password when it was opened: now no page decrypts with it.
-        throw DatabaseError(dberrors::InvalidPassword,
-                            "Not a valid password: the password of '" + databaseName +
-                                "' was changed while this program had it open. Run it again with the new password.",
-                            engineCode);
+        PasswordChanged(databaseName, engineCode);
     case SQLITE_CORRUPT:
         throw DatabaseError(dberrors::Corrupt,
                             "The database '" + databaseName +

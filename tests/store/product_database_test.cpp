@@ -159,6 +159,18 @@ TEST_F(EnvProductDatabase, ReencryptingKeepsEveryValueAndTheHistoryAndSwapsTheFi
         EXPECT_EQ(error.Number(), 3031);
         EXPECT_NE(std::string(error.what()).find("was changed"), std::string::npos) << error.what();
     }
+    // A writer of the new file has its journal beside the name: the old connection sees it as a crashed
+    // writer's own and fails to play it back. It is told the same, not that its database is damaged.
+    sqlite3* writer = nullptr;
+    ASSERT_EQ(sqlite3_open(plain.c_str(), &writer), SQLITE_OK);
+    ApplyDatabaseKey(writer, "New#2", plain);
+    ASSERT_EQ(sqlite3_exec(writer,
+                           "PRAGMA synchronous = OFF; BEGIN IMMEDIATE; INSERT INTO Settings VALUES ('A', 'B', 'C')",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    EXPECT_EQ(envtest::ErrorNumberOf([&] { ReadStoredSetting(*before, "INTERFACE", "XRAYWS7"); }), 3031);
+    sqlite3_exec(writer, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(writer);
     before.reset();
 #endif
     auto reopened = Open(plain, "New#2");
