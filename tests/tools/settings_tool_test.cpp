@@ -418,12 +418,6 @@ TEST_F(ToolOnADatabase, RefusalsGoToStandardErrorAndCountsAndTimesMeanWhatTheySa
     }
 }
 
-TEST_F(ToolOnADatabase, ChangingThePasswordSwapsTheKey) {
-    ASSERT_EQ(Run({"change-password", "New#1"}).code, 0);
-    EXPECT_EQ(Run({"list"}).code, 3);
-    EXPECT_EQ(Run({"--password", "New#1", "check"}).out, "ok\n");
-}
-
 #ifndef _WIN32
 // As root every folder is writable; the tool runs as an ordinary user who may write the file but not make
 // the journal beside it.
