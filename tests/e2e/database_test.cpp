@@ -4,47 +4,37 @@
 #include <sqlite3.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <vector>
 
 #include "harness.h"
 #include "host/environment_overrides.h"
 #include "store/database_key.h"
+#include "support/env_test_support.h"
 
 namespace zw::e2e {
 namespace {
 
 using DatabaseTest = DialogTest;
 
-std::string Bytes(const std::wstring& path) {
-    std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-    std::ofstream(std::filesystem::path(path), std::ios::binary | std::ios::trunc) << bytes;
-}
-
 TEST_F(DatabaseTest, AMissingOrUnusableDatabaseGivesTheDatabaseMessageAndNothingChanges) {
     // Each kind of unusable file gets its own error from the store (see the store's tests); here, that any of
     // them reaches the user as the one message and leaves the file as it was.
-    const std::string real = Bytes(Database());
+    const std::string real = envtest::ReadFile(Narrow(Database()));
     // Missing comes last: after it, nothing may stand where the database was.
     const std::pair<const char*, std::optional<std::string>> cases[] = {
         {"empty", ""}, {"cut short", real.substr(0, real.size() - 100)}, {"missing", std::nullopt}};
     for (const auto& [kind, bytes] : cases) {
         SCOPED_TRACE(kind);
-        bytes ? WriteBytes(Database(), *bytes) : void(DeleteFileW(Database().c_str()));
+        bytes ? envtest::WriteFile(Narrow(Database()), *bytes) : void(DeleteFileW(Database().c_str()));
         Start(false);
         auto box = WaitForMessageBox();
         ASSERT_TRUE(box) << "no message box; on screen: " << OpenBoxes();
         EXPECT_EQ(box->Text(), L"Can not open database, This program must run in ZELTWIN directory");
         box->Answer(IDOK);
-        ExpectCleanExit();
+        ExpectExit();
         if (bytes)
-            EXPECT_EQ(Bytes(Database()), *bytes);
+            EXPECT_EQ(envtest::ReadFile(Narrow(Database())), *bytes);
     }
     // Opening never made a database, nor anything else, in passing.
     std::vector<std::wstring> files;
@@ -54,7 +44,7 @@ TEST_F(DatabaseTest, AMissingOrUnusableDatabaseGivesTheDatabaseMessageAndNothing
 }
 
 TEST_F(DatabaseTest, ASaveBlockedPastTheBusyTimeoutEndsWithTheRunTimeErrorAndKeepsTheValue) {
-    StoreXray("VIPERSOFT\n\n\r");
+    RunTool({L"--database", Database(), L"set", L"INTERFACE", XrayKey}, "VIPERSOFT\n\n\r");
     Start();
     Click(CheckBox1 + 7);
     // Another workstation holds the database exclusively for longer than the program waits.

@@ -165,10 +165,6 @@ std::optional<std::string> DialogTest::StoredXray() {
     }
 }
 
-void DialogTest::StoreXray(const std::string& value) {
-    RunTool({L"--database", Database(), L"set", L"INTERFACE", XrayKey}, value);
-}
-
 void DialogTest::Start(bool expectDialog) {
     const std::wstring program = folder_ + L"\\ZWInterfaceSetup.exe";
     std::wstring line = L"\"" + program + L"\"";

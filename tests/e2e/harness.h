@@ -84,14 +84,12 @@ protected:
 
     std::wstring Folder() const { return folder_; }
     std::wstring Database() const { return folder_ + L"\\ZELTWIN.MDB"; }
-    // The settings tool on the folder's database: the stored choice (none when not stored), and a store.
+    // The settings tool on the folder's database: the stored choice, none when not stored.
     std::optional<std::string> StoredXray();
-    void StoreXray(const std::string& value);
 
     // Starts the program; with a dialog expected, waits for it and fails the test when none came.
     void Start(bool expectDialog = true);
-    void ExpectCleanExit() { ExpectExit(0); }
-    void ExpectExit(DWORD expectedCode);
+    void ExpectExit(DWORD expectedCode = 0);
     // The first visible top-level window of the program that matches, waited for; null when none came.
     HWND WaitForWindow(const std::function<bool(HWND)>& match);
     std::optional<Box> WaitForMessageBox(const std::wstring& title = BoxTitle);

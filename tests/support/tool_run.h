@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "host/environment_overrides.h"
 #include "store/database_key.h"
 #include "store/product_database.h"
 #include "support/env_test_support.h"
