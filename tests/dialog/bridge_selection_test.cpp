@@ -24,7 +24,8 @@ TEST(Selection, ClicksKeepBothListsConsistentAndProposeDefaults) {
     const std::vector<Case> cases = {
         // Rows without a box change only "None" and the panel.
         {0, {}, {3, 5, 4, 7, 5}, "B 3 4 7 D 0 T Vipersoft|1.2"},
-        {0, {}, {3, 4, 3, 4, 0}, "B 0 D 0 T No Product Installed|"},
+        // "None" clears every row, the last too; clicked while checked it stays checked.
+        {0, {}, {3, 15, 0, 0}, "B 0 D 0 T 11=[" + OrthoCad + "] No Product Installed|"},
         // With nothing registered the Schick, Schick Dicom and MediaDent boxes stay empty (and enabled).
         {0, {}, {2, 13, 14}, "B 2 13 14 D 0 T MediaDent|4.01.30"},
         // A box of spaces is blank and takes the default as registered; a box with a text keeps it.

@@ -52,7 +52,7 @@ TEST(BrowseForProgram, Branches) {
         h.F().BrowseForProgram(h.F().Text1(3), names, folder, second);
         EXPECT_EQ(h.F().Text1(3).Text(), text);
         EXPECT_EQ(h.fakes.messageBoxes.Described(), boxes);
-        EXPECT_EQ(h.fakes.shell.browseTitles, Paths(browsers, "Select Folder"));
+        EXPECT_EQ(h.fakes.shell.browsers, Paths(browsers, "Select Folder|3")); // file-system folders only
     }
 }
 

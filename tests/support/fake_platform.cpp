@@ -16,8 +16,8 @@ int FakeMessageBoxes::Show(const std::string& text, int style, const std::string
     return (style & 0x0F) == mb::YesNoCancel ? mb::Yes : mb::OK;
 }
 
-std::string FakeShell::BrowseForFolder(const std::string& title, unsigned) {
-    browseTitles.push_back(title);
+std::string FakeShell::BrowseForFolder(const std::string& title, unsigned flags) {
+    browsers.push_back(title + "|" + std::to_string(flags));
     if (browseAnswers.empty())
         return {};
     auto answer = browseAnswers.front();

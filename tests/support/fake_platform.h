@@ -41,7 +41,7 @@ class FakeShell : public Shell {
 public:
     std::set<std::string> paths; // existing files and folders, exactly as written
     std::deque<std::string> browseAnswers;
-    std::vector<std::string> browseTitles;
+    std::vector<std::string> browsers; // each folder browser shown, as "title|flags"
     std::vector<std::string> existsQueries;
 
     std::string BrowseForFolder(const std::string& title, unsigned flags) override;
