@@ -7,9 +7,7 @@
 namespace zw::test {
 namespace {
 
-struct CheckBoxTest : FormTest {};
-
-TEST_F(CheckBoxTest, CheckBoxClickComesInsideAChangingAssignmentAfterTheObservers) {
+TEST_F(FormTest, CheckBoxClickComesInsideAChangingAssignmentAfterTheObservers) {
     form.AddObserver(*this);
     CheckBox box(&form, &form, "Box", 3);
     box.Click = [&] { log.push_back("click " + std::to_string(box.Value())); };
@@ -29,7 +27,7 @@ TEST_F(CheckBoxTest, CheckBoxClickComesInsideAChangingAssignmentAfterTheObserver
     form.RemoveObserver(*this);
 }
 
-TEST_F(CheckBoxTest, NestedClickRunsBeforeTheOuterAssignmentReturns) {
+TEST_F(FormTest, CheckBoxNestedClickRunsBeforeTheOuterAssignmentReturns) {
     CheckBox a(&form, &form, "A", 0), b(&form, &form, "B", 1);
     a.Click = [&] {
         log.push_back("a in");

@@ -8,9 +8,7 @@
 namespace zw::test {
 namespace {
 
-struct ControlArrayTest : FormTest {};
-
-TEST_F(ControlArrayTest, ControlArraysAreSparse) {
+TEST_F(FormTest, ControlArraysAreSparse) {
     ControlArray<CommandButton> buttons;
     buttons.Add(std::make_unique<CommandButton>(&form, &form, "Label2", 5));
     buttons.Add(std::make_unique<CommandButton>(&form, &form, "Label2", 2));

@@ -8,9 +8,7 @@
 namespace zw::test {
 namespace {
 
-struct ControlTest : FormTest {};
-
-TEST_F(ControlTest, TabIndexesStayUniqueWhenAControlMoves) {
+TEST_F(FormTest, TabIndexesStayUniqueWhenAControlMoves) {
     std::vector<std::unique_ptr<CheckBox>> boxes;
     for (int i = 0; i < 5; ++i) {
         boxes.push_back(std::make_unique<CheckBox>(&form, &form, "Box", i));

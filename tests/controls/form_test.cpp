@@ -5,9 +5,7 @@
 namespace zw::test {
 namespace {
 
-struct FormLifeCycleTest : FormTest {};
-
-TEST_F(FormLifeCycleTest, UnloadAsksQueryUnloadWithItsModeAndHonoursCancel) {
+TEST_F(FormTest, FormUnloadAsksQueryUnloadWithItsModeAndHonoursCancel) {
     struct Probe : Form {
         using Form::Form;
         std::vector<std::string>* log = nullptr;

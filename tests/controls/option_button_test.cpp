@@ -7,9 +7,7 @@
 namespace zw::test {
 namespace {
 
-struct OptionButtonTest : FormTest {};
-
-TEST_F(OptionButtonTest, OptionButtonsFormOneGroupPerContainer) {
+TEST_F(FormTest, OptionButtonsFormOneGroupPerContainer) {
     PictureBox left(&form, &form, "Left"), right(&form, &form, "Right");
     OptionButton l0(&form, &left, "L", 0), l1(&form, &left, "L", 1), r0(&form, &right, "R", 0);
     int clicks = 0;

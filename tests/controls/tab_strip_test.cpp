@@ -7,9 +7,7 @@
 namespace zw::test {
 namespace {
 
-struct TabStripTest : FormTest {};
-
-TEST_F(TabStripTest, TabStripRaisesClickOnlyWhenTheSelectionChanges) {
+TEST_F(FormTest, TabStripRaisesClickOnlyWhenTheSelectionChanges) {
     TabStrip ts(&form, &form, "ts");
     EXPECT_THROW(ts.ClientWidth(), RuntimeError) << "no client area without metrics";
     FixedTabMetrics metrics(screen, 2, 24, 4, 4);

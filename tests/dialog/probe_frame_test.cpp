@@ -21,7 +21,7 @@ TEST(ProbeFrame, OptionThatIsOnDecidesTheEnabledStateAndBrowseFindsFP32) {
     h.fakes.shell.paths = {"D:\\FP\\FP32.EXE", "FP32.EXE", "\\FP32.EXE"};
     h.fakes.shell.browseAnswers = {"D:\\FP"};
     f.Prob_Command1_Click(0);
-    EXPECT_EQ(f.Prob_Text1(0).Text() + " " + h.fakes.shell.browseTitles.at(0), "D:\\FP\\FP32.EXE Select Folder");
+    EXPECT_EQ(f.Prob_Text1(0).Text() + " " + h.fakes.shell.browsers.at(0), "D:\\FP\\FP32.EXE Select Folder|3");
     EXPECT_TRUE(h.fakes.messageBoxes.shown.empty());
 }
 

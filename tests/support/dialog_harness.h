@@ -30,10 +30,6 @@ struct DialogHarness {
         form->Initialize();
         form->Load();
     }
-    // Stores an X-ray value for the station before the dialog loads.
-    void StoreXray(const std::string& value) {
-        Prepare([value](FakeEnvironment& env) { env.settings[{"INTERFACE", "XRAY" + env.stationId}] = value; });
-    }
     // Runs a preparation on the component when the dialog creates it.
     void Prepare(std::function<void(FakeEnvironment&)> step) {
         fakes.environmentFactory.prepare = [step, old = fakes.environmentFactory.prepare](FakeEnvironment& env) {

@@ -12,7 +12,6 @@ void FakeDatabase::Close() {
 }
 
 DatabaseRef FakeDatabaseEngine::OpenDatabase(const std::string& name, bool, bool, const std::string& connect) {
-    opens.push_back(name + "|" + connect);
     auto it = databases.find(name);
     if (it == databases.end())
         throw RuntimeError(dberrors::FileNotFound, "Could not find file '" + name + "'.");
@@ -22,27 +21,23 @@ DatabaseRef FakeDatabaseEngine::OpenDatabase(const std::string& name, bool, bool
     return lastOpened;
 }
 
-void FakeEnvironment::Enter(const std::string& entry, const std::string& operation) const {
-    const_cast<FakeEnvironment*>(this)->log.push_back(entry);
-    const std::string name = operation.empty() ? entry.substr(0, entry.find(' ')) : operation;
-    if (failOn.count(name) != 0)
-        throw RuntimeError(componenterrors::Unspecified, "The environment component failed in " + name);
+void FakeEnvironment::Enter(const std::string& operation) const {
+    ++const_cast<FakeEnvironment*>(this)->calls[operation];
+    if (failOn.count(operation) != 0)
+        throw RuntimeError(componenterrors::Unspecified, "The environment component failed in " + operation);
 }
 
-std::string FakeEnvironment::ReadSetting(const std::string& section, const std::string& key, int kind,
-                                         const std::string& defaultValue, int flags1, int flags2) {
-    Enter("ReadSetting " + section + " " + key + " " + std::to_string(kind) + " " + std::to_string(flags1) + " " +
-          std::to_string(flags2));
+std::string FakeEnvironment::ReadSetting(const std::string& section, const std::string& key, int,
+                                         const std::string& defaultValue, int, int) {
+    Enter("ReadSetting");
     auto it = settings.find({section, key});
     return it == settings.end() ? defaultValue : it->second;
 }
 
-void FakeEnvironment::WriteSetting(const std::string& section, const std::string& key, int kind,
-                                   const std::string& value, int flags1, int flags2) {
-    Enter("WriteSetting " + section + " " + key + " " + std::to_string(kind) + " " + std::to_string(flags1) + " " +
-          std::to_string(flags2));
+void FakeEnvironment::WriteSetting(const std::string& section, const std::string& key, int, const std::string& value,
+                                   int, int) {
+    Enter("WriteSetting");
     settings[{section, key}] = value;
-    ++writeCount;
 }
 
 std::string FakeEnvironment::GetField(const std::string& text, const std::string& delimiter, int n, int) {
@@ -52,7 +47,7 @@ std::string FakeEnvironment::GetField(const std::string& text, const std::string
 
 std::string FakeEnvironment::ReadRegistryString(const std::string& subKey, const std::string& valueName,
                                                 uint32_t rootKey) {
-    Enter("ReadRegistryString " + subKey);
+    Enter("ReadRegistryString");
     auto it = registry.find({rootKey, subKey + "\\" + valueName});
     return it == registry.end() ? std::string() : it->second;
 }
@@ -66,7 +61,6 @@ FakeEnvironment::~FakeEnvironment() {
     if (factory_ == nullptr)
         return;
     ++factory_->released;
-    factory_->releasedWriteCount += writeCount;
     if (factory_->environment == this)
         factory_->environment = nullptr;
 }

@@ -17,8 +17,7 @@ int FakeMessageBoxes::Show(const std::string& text, int style, const std::string
 }
 
 std::string FakeShell::BrowseForFolder(const std::string& title, unsigned flags) {
-    browseTitles.push_back(title);
-    browseFlags.push_back(flags);
+    browsers.push_back(title + "|" + std::to_string(flags));
     if (browseAnswers.empty())
         return {};
     auto answer = browseAnswers.front();
@@ -71,12 +70,12 @@ unsigned FakeProfile::GetPrivateProfileStringA(const std::string& section, const
 }
 
 void FakeProcess::ChangeDrive(const std::string&) {
-    if (failDrive)
+    if (failChanges)
         throw RuntimeError(errors::DeviceUnavailable);
 }
 
 void FakeProcess::ChangeFolder(const std::string& folder) {
-    if (failFolder)
+    if (failChanges)
         throw RuntimeError(errors::PathNotFound);
     currentFolder = folder;
 }

@@ -41,8 +41,7 @@ class FakeShell : public Shell {
 public:
     std::set<std::string> paths; // existing files and folders, exactly as written
     std::deque<std::string> browseAnswers;
-    std::vector<std::string> browseTitles;
-    std::vector<unsigned> browseFlags;
+    std::vector<std::string> browsers; // each folder browser shown, as "title|flags"
     std::vector<std::string> existsQueries;
 
     std::string BrowseForFolder(const std::string& title, unsigned flags) override;
@@ -63,14 +62,13 @@ public:
     bool FileExists(const std::string& path) override { return files.count(path) != 0; }
 };
 
-// The product folder and the current folder; changing drive or folder fails when the test says so.
+// The product folder and the current folder; changing drive and folder fail when the test says so.
 class FakeProcess : public Process {
 public:
     std::string commandLine;
     std::string programFolder = "C:\\ZELTWIN";
     std::string currentFolder = "C:\\WORK";
-    bool failDrive = false;
-    bool failFolder = false;
+    bool failChanges = false;
 
     std::string CommandLine() override { return commandLine; }
     std::string ProgramFileFolder() override { return programFolder; }

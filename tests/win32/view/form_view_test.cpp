@@ -1,5 +1,6 @@
-// What only the view can get wrong: the real dialog's windows with their fixed ids, containers, places, texts and
-// states at a DPI other than 96, and the same windows whether made at the attaching or when first shown.
+// What only the view can get wrong: the real dialog's windows with their fixed ids, containers, places, texts,
+// states and stacking at a DPI other than 96, and the same windows whether made at the attaching or when first
+// shown.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -39,7 +40,7 @@ struct AnsweringBoxes : MessageBoxes {
 };
 
 // The dialog on the real platform at 120 DPI with its own view, attached and loaded. Without a product database
-// beside the test program, the load stops after the arrangement.
+// beside the test program, the load stops after the arrangement (ChangeAndShow shows it as a dialog that loaded).
 struct ViewedDialog {
     explicit ViewedDialog(bool whenShown) {
         INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
@@ -62,57 +63,6 @@ struct ViewedDialog {
     Win32FormView view{120};
     frmZWIntStp form{platform, screen, view.GetFrameMetrics(), view.GetTabClientMetrics()};
 };
-
-TEST(ViewOfTheDialog, At120DpiEveryControlHasItsIdItsContainerItsPlaceItsTextAndItsState) {
-    ViewedDialog dialog(false);
-    Win32FormView& view = dialog.view;
-    frmZWIntStp& form = dialog.form;
-    ASSERT_EQ(form.Tag(), "ERROR_UNLOAD");
-    for (Control* control : form.Controls()) {
-        SCOPED_TRACE(control->FullName());
-        HWND window = view.WindowOf(*control);
-        ASSERT_NE(window, nullptr);
-        EXPECT_EQ(GetDlgCtrlID(window), view::DesignedControlId(control->Name(), control->Index()).value_or(-1));
-        EXPECT_EQ(GetParent(window),
-                  control->Container() == &form ? view.FormWindow() : view.WindowOf(*control->Container()));
-        const RECT at = InParent(window);
-        EXPECT_EQ(at.left, std::lround(control->Left() / 12));
-        EXPECT_EQ(at.top, std::lround(control->Top() / 12));
-        EXPECT_EQ(view::WindowText(window), WideFromUtf8(control->DisplayText()));
-        const LONG style = GetWindowLongW(window, GWL_STYLE);
-        EXPECT_EQ((style & WS_VISIBLE) != 0, control->Visible());
-        EXPECT_EQ((style & WS_DISABLED) == 0, control->Enabled());
-        // Only the Dimaxis box hides what is typed.
-        EXPECT_EQ(control->Name() == "Text1" && (style & ES_PASSWORD) != 0, control == &form.Text1(5));
-    }
-    // The Bridge frame fills the tab strip's real display area.
-    HWND tabs = view.WindowOf(*form.ts);
-    RECT display = InParent(tabs);
-    TabCtrl_AdjustRect(tabs, FALSE, &display);
-    const RECT frame = InParent(view.WindowOf(form.Picture1(0)));
-    EXPECT_TRUE(EqualRect(&frame, &display));
-
-    // In every container the windows stand in the model's z-order, newest ZOrder() in front, as made and
-    // after a frame is brought to the front.
-    auto expectModelStacking = [&] {
-        for (const Control* container :
-             {static_cast<const Control*>(&form), static_cast<const Control*>(&form.Picture1(0))}) {
-            std::vector<const Control*> wanted;
-            for (const Control* control : form.Controls())
-                if (control->Container() == container)
-                    wanted.push_back(control);
-            std::sort(wanted.begin(), wanted.end(), [](auto a, auto b) { return a->ZStamp() > b->ZStamp(); });
-            std::vector<const Control*> stacked;
-            for (HWND w = GetWindow(view.WindowOf(*container), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-                stacked.push_back(view.ControlOf(w));
-            EXPECT_EQ(stacked, wanted) << container->FullName();
-        }
-    };
-    expectModelStacking();
-    form.Picture1(2).ZOrder(0);
-    form.Picture1(0).ZOrder(1);
-    expectModelStacking();
-}
 
 // Changes while hidden (a place, a text, a grayed box, a hidden and a disabled control, another tab), then shown
 // as a dialog that loaded.
@@ -146,20 +96,64 @@ auto Look(const ViewedDialog& dialog, const Control& control) {
         SendMessageW(window, TCM_GETCURSEL, 0, 0), parent ? parent->FullName() : std::string("-"), above.size());
 }
 
-// The program makes the child windows when the dialog is first shown: once shown they must be exactly the windows
-// of a view that made them at the attaching and followed every change.
-TEST(ViewOfTheDialog, WindowsMadeWhenShownAreThoseOfAViewThatFollowedEveryChange) {
+// The program makes the child windows when the dialog is first shown: once shown, every window has its
+// control's id, container, place, text and state, and is exactly the window of a view that made it at the
+// attaching and followed every change.
+TEST(ViewOfTheDialog, At120DpiTheWindowsMadeWhenShownAreTheControlsAndThoseOfAViewThatFollowedEveryChange) {
     auto following = std::make_unique<ViewedDialog>(false);
     auto madeWhenShown = std::make_unique<ViewedDialog>(true);
     ChangeAndShow(following->form);
     ChangeAndShow(madeWhenShown->form);
-    const std::vector<Control*> a = following->form.Controls(), b = madeWhenShown->form.Controls();
-    ASSERT_EQ(a.size(), b.size());
-    for (size_t i = 0; i < a.size(); ++i) {
-        SCOPED_TRACE(a[i]->FullName());
-        ASSERT_NE(madeWhenShown->view.WindowOf(*b[i]), nullptr);
-        EXPECT_EQ(Look(*following, *a[i]), Look(*madeWhenShown, *b[i]));
+    Win32FormView& view = madeWhenShown->view;
+    frmZWIntStp& form = madeWhenShown->form;
+    const std::vector<Control*> followed = following->form.Controls(), controls = form.Controls();
+    ASSERT_EQ(followed.size(), controls.size());
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const Control* control = controls[i];
+        SCOPED_TRACE(control->FullName());
+        HWND window = view.WindowOf(*control);
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(GetDlgCtrlID(window), view::DesignedControlId(control->Name(), control->Index()).value_or(-1));
+        EXPECT_EQ(GetParent(window),
+                  control->Container() == &form ? view.FormWindow() : view.WindowOf(*control->Container()));
+        const RECT at = InParent(window);
+        EXPECT_EQ(at.left, std::lround(control->Left() / 12));
+        EXPECT_EQ(at.top, std::lround(control->Top() / 12));
+        EXPECT_EQ(view::WindowText(window), WideFromUtf8(control->DisplayText()));
+        const LONG style = GetWindowLongW(window, GWL_STYLE);
+        EXPECT_EQ((style & WS_VISIBLE) != 0, control->Visible());
+        EXPECT_EQ((style & WS_DISABLED) == 0, control->Enabled());
+        // Only the Dimaxis box hides what is typed.
+        EXPECT_EQ(control->Name() == "Text1" && (style & ES_PASSWORD) != 0, control == &form.Text1(5));
+        EXPECT_EQ(Look(*following, *followed[i]), Look(*madeWhenShown, *control));
     }
+    // The Bridge frame fills the tab strip's real display area.
+    HWND tabs = view.WindowOf(*form.ts);
+    RECT display = InParent(tabs);
+    TabCtrl_AdjustRect(tabs, FALSE, &display);
+    const RECT frame = InParent(view.WindowOf(form.Picture1(0)));
+    EXPECT_TRUE(EqualRect(&frame, &display));
+
+    // In every container the windows stand in the model's z-order, newest ZOrder() in front, as made and
+    // after a frame is brought to the front.
+    auto expectModelStacking = [&] {
+        for (const Control* container :
+             {static_cast<const Control*>(&form), static_cast<const Control*>(&form.Picture1(0))}) {
+            std::vector<const Control*> wanted;
+            for (const Control* control : form.Controls())
+                if (control->Container() == container)
+                    wanted.push_back(control);
+            std::sort(wanted.begin(), wanted.end(), [](auto a, auto b) { return a->ZStamp() > b->ZStamp(); });
+            std::vector<const Control*> stacked;
+            for (HWND w = GetWindow(view.WindowOf(*container), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+                stacked.push_back(view.ControlOf(w));
+            EXPECT_EQ(stacked, wanted) << container->FullName();
+        }
+    };
+    expectModelStacking();
+    form.Picture1(2).ZOrder(0);
+    form.Picture1(0).ZOrder(1);
+    expectModelStacking();
 }
 
 } // namespace
