@@ -6,7 +6,6 @@
 #include "store/product_database.h"
 #include "store/settings_store.h"
 #include "store/sqlite_database.h"
-#include "store/sqlite_statement.h"
 #include "support/env_test_support.h"
 
 namespace zw {
@@ -180,27 +179,6 @@ TEST_F(EnvProductDatabase, ReencryptingKeepsEveryValueAndTheHistoryAndSwapsTheFi
     EXPECT_EQ(history[0].oldValue, value);
     EXPECT_EQ(history[0].writer, "test");
     EXPECT_EQ(FilesInFolder(), 2u) << "no file left over beside the databases";
-}
-
-TEST_F(EnvProductDatabase, EveryWriteLeavesAHistoryRowAndTheHistoryEndsInEachValue) {
-    envtest::ScopedVariable station("ZELT_STATION", "FRONTDESK");
-    auto database = Open(path);
-    WriteStoredSetting(*database, "INTERFACE", "XRAYWS7", "DEXIS\n\n\r", "ZWInterfaceSetup");
-    WriteStoredSettings(*database, {{"INTERFACE", "XRAYWS7", "DEXIS\n\n\r"}, {"INTERFACE", "PROBEWS7", std::nullopt}},
-                        "zwsettings apply");
-    WriteStoredSettings(*database, {{"INTERFACE", "XRAYWS7", std::nullopt}}, "zwsettings remove");
-    // Newest first; a confirmed value and a removal of nothing are recorded too.
-    std::string rows;
-    for (const HistoryRow& row : ReadHistory(*database))
-        rows += row.writer + " " + row.workstation + " " + row.key + " " + row.oldValue.value_or("-") + " > " +
-                row.newValue.value_or("-") + (row.user.empty() || row.time.size() != 24 ? " ?" : "") + "|";
-    EXPECT_EQ(rows, "zwsettings remove FRONTDESK XRAYWS7 DEXIS\n\n\r > -|zwsettings apply FRONTDESK PROBEWS7 - > -|"
-                    "zwsettings apply FRONTDESK XRAYWS7 DEXIS\n\n\r > DEXIS\n\n\r|"
-                    "ZWInterfaceSetup FRONTDESK XRAYWS7 - > DEXIS\n\n\r|");
-    EXPECT_TRUE(HistoryDisagreements(*database).empty());
-    // A value changed behind the history's back shows.
-    sqlite::Execute(database->Connection(), "INSERT INTO Settings VALUES ('INTERFACE', 'XRAYWS7', 'SCHICK')", path);
-    EXPECT_EQ(HistoryDisagreements(*database).size(), 1u);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "store/settings_store.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include "host/environment_overrides.h"
 #include "store/database_key.h"
@@ -76,6 +77,51 @@ TEST_F(SettingsStore, EveryWriteKeepsItsSettingsHistoryWithinTheRetention) {
     WriteStoredSettings(*database, changes, "test");
     EXPECT_EQ(HistoryOf(*database, "BIG"), (std::vector<std::string>{"big-6xxx", "big-5xxx", "big-4xxx", "big-3xxx"}));
     EXPECT_TRUE(HistoryDisagreements(*database).empty());
+}
+
+TEST_F(SettingsStore, EveryWriteLeavesAHistoryRowAndTheHistoryEndsInEachValue) {
+    envtest::ScopedVariable station("ZELT_STATION", "FRONTDESK");
+    auto database = Open();
+    WriteStoredSetting(*database, "INTERFACE", "XRAYWS7", "DEXIS\n\n\r", "ZWInterfaceSetup");
+    WriteStoredSettings(*database, {{"INTERFACE", "XRAYWS7", "DEXIS\n\n\r"}, {"INTERFACE", "PROBEWS7", std::nullopt}},
+                        "zwsettings apply");
+    WriteStoredSettings(*database, {{"INTERFACE", "XRAYWS7", std::nullopt}}, "zwsettings remove");
+    // Newest first; a confirmed value and a removal of nothing are recorded too.
+    std::string rows;
+    for (const HistoryRow& row : ReadHistory(*database))
+        rows += row.writer + " " + row.workstation + " " + row.key + " " + row.oldValue.value_or("-") + " > " +
+                row.newValue.value_or("-") + (row.user.empty() || row.time.size() != 24 ? " ?" : "") + "|";
+    EXPECT_EQ(rows, "zwsettings remove FRONTDESK XRAYWS7 DEXIS\n\n\r > -|zwsettings apply FRONTDESK PROBEWS7 - > -|"
+                    "zwsettings apply FRONTDESK XRAYWS7 DEXIS\n\n\r > DEXIS\n\n\r|"
+                    "ZWInterfaceSetup FRONTDESK XRAYWS7 - > DEXIS\n\n\r|");
+    EXPECT_TRUE(HistoryDisagreements(*database).empty());
+    // A value changed behind the history's back shows.
+    sqlite::Execute(database->Connection(), "INSERT INTO Settings VALUES ('INTERFACE', 'XRAYWS7', 'SCHICK')", path);
+    EXPECT_EQ(HistoryDisagreements(*database).size(), 1u);
+}
+
+// Another workstation holds the write lock, or reads while the commit waits, past the busy timeout.
+TEST_F(SettingsStore, WriteBlockedPastTheBusyTimeoutFailsAndKeepsTheOldValue) {
+    for (const char* blocker : {"BEGIN EXCLUSIVE", "SELECT Value FROM Settings"}) {
+        SCOPED_TRACE(blocker);
+        auto database = Open();
+        WriteStoredSetting(*database, "INTERFACE", "XRAYWS7", "old");
+        database->SetBusyTimeout(100);
+        sqlite3* other = nullptr;
+        sqlite3_stmt* statement = nullptr;
+        ASSERT_EQ(sqlite3_open(database->Name().c_str(), &other), SQLITE_OK);
+        ApplyDatabaseKey(other, BuiltInDatabasePassword, database->Name());
+        ASSERT_EQ(sqlite3_prepare_v2(other, blocker, -1, &statement, nullptr), SQLITE_OK);
+        ASSERT_NE(sqlite3_step(statement), SQLITE_BUSY);
+
+        EXPECT_EQ(envtest::ErrorNumberOf([&] { WriteStoredSetting(*database, "INTERFACE", "XRAYWS7", "new"); }), 3218);
+        sqlite3_finalize(statement);
+        sqlite3_close_v2(other); // ends its transaction
+        EXPECT_EQ(ReadStoredSetting(*Open(), "INTERFACE", "XRAYWS7"), "old");
+        // No transaction was left open behind the failure: the next write goes through.
+        WriteStoredSetting(*database, "INTERFACE", "XRAYWS7", "newer");
+        EXPECT_EQ(ReadStoredSetting(*Open(), "INTERFACE", "XRAYWS7"), "newer");
+    }
 }
 
 } // namespace
