@@ -7,7 +7,6 @@
 #include "store/database_key.h"
 #include "store/product_database.h"
 #include "store/sqlite_statement.h"
-#include "store/sqlite_transaction.h"
 #include "support/env_test_support.h"
 
 namespace zw {
@@ -33,27 +32,6 @@ protected:
     envtest::TempFolder folder;
     std::string path = folder.File("ZELTWIN.MDB");
 };
-
-TEST_F(SettingsStore, ATransactionNotCommittedIsRolledBackAndLeavesNoJournal) {
-    auto database = Open();
-    sqlite3* connection = database->Connection();
-    {
-        sqlite::Transaction transaction(connection, path, sqlite::Transaction::Kind::Immediate);
-        sqlite::Execute(connection, "INSERT INTO Settings VALUES ('S', 'K', 'dropped')", path);
-    }
-    {
-        sqlite::Transaction transaction(connection, path, sqlite::Transaction::Kind::Exclusive);
-        sqlite::Execute(connection, "INSERT INTO Settings VALUES ('S', 'K', 'kept')", path);
-        transaction.Commit();
-    }
-    EXPECT_EQ(ReadStoredSetting(*database, "S", "K"), "kept");
-    EXPECT_FALSE(std::filesystem::exists(envtest::PathOf(path + "-journal")));
-    // A write that fails half-way (the history table is gone) leaves the value it would have replaced.
-    sqlite::Execute(connection, "ALTER TABLE History RENAME TO Gone", path);
-    EXPECT_EQ(envtest::ErrorNumberOf([&] { WriteStoredSetting(*database, "S", "K", "new"); }), 3000);
-    EXPECT_EQ(ReadStoredSetting(*database, "S", "K"), "kept");
-    EXPECT_NE(sqlite3_get_autocommit(connection), 0);
-}
 
 TEST_F(SettingsStore, EveryWriteKeepsItsSettingsHistoryWithinTheRetention) {
     auto database = Open();
@@ -85,18 +63,17 @@ TEST_F(SettingsStore, EveryWriteLeavesAHistoryRowAndTheHistoryEndsInEachValue) {
     WriteStoredSetting(*database, "INTERFACE", "XRAYWS7", "DEXIS\n\n\r", "ZWInterfaceSetup");
     WriteStoredSettings(*database, {{"INTERFACE", "XRAYWS7", "DEXIS\n\n\r"}, {"INTERFACE", "PROBEWS7", std::nullopt}},
                         "zwsettings apply");
-    WriteStoredSettings(*database, {{"INTERFACE", "XRAYWS7", std::nullopt}}, "zwsettings remove");
     // Newest first; a confirmed value and a removal of nothing are recorded too.
     std::string rows;
     for (const HistoryRow& row : ReadHistory(*database))
         rows += row.writer + " " + row.workstation + " " + row.key + " " + row.oldValue.value_or("-") + " > " +
                 row.newValue.value_or("-") + (row.user.empty() || row.time.size() != 24 ? " ?" : "") + "|";
-    EXPECT_EQ(rows, "zwsettings remove FRONTDESK XRAYWS7 DEXIS\n\n\r > -|zwsettings apply FRONTDESK PROBEWS7 - > -|"
+    EXPECT_EQ(rows, "zwsettings apply FRONTDESK PROBEWS7 - > -|"
                     "zwsettings apply FRONTDESK XRAYWS7 DEXIS\n\n\r > DEXIS\n\n\r|"
                     "ZWInterfaceSetup FRONTDESK XRAYWS7 - > DEXIS\n\n\r|");
     EXPECT_TRUE(HistoryDisagreements(*database).empty());
     // A value changed behind the history's back shows.
-    sqlite::Execute(database->Connection(), "INSERT INTO Settings VALUES ('INTERFACE', 'XRAYWS7', 'SCHICK')", path);
+    sqlite::Execute(database->Connection(), "UPDATE Settings SET Value = 'SCHICK' WHERE Key = 'XRAYWS7'", path);
     EXPECT_EQ(HistoryDisagreements(*database).size(), 1u);
 }
 
