@@ -50,9 +50,6 @@ TEST(BridgeRows, EveryRowIsConsistent) {
             EXPECT_TRUE(program.empty() || MatchProgramEnding(row, "C:\\Folder\\" + program) >= 0) << program;
         }
     }
-    EXPECT_EQ(expectedRow, 16);
-    EXPECT_EQ(texts.size(), 12u);
-    EXPECT_EQ(buttons, (std::set<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
 }
 
 } // namespace
