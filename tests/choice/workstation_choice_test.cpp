@@ -14,7 +14,7 @@ WorkstationChoice Decoded(const std::optional<std::string>& xray, const std::opt
 
 // Every X-ray code as the dialog writes it comes back from decoding byte for byte; all the bridges together,
 // in any order, come back in row order (the devices' own order is below); codes without a box drop a stray
-// field 2 as the dialog's load does.
+// field 2 as the dialog's load does. (LIGHTYEAR shares its row with XVA3DMD: it is in the next test.)
 TEST(WorkstationChoice, EveryCodeDecodesAndEncodesByteForByte) {
     std::string bridges, reversed; // the table lists the bridges in row order
     for (const InterfaceCode& entry : InterfaceCodes()) {
@@ -24,14 +24,12 @@ TEST(WorkstationChoice, EveryCodeDecodesAndEncodesByteForByte) {
         const std::string value = MakeRecord(entry.code, field2);
         const WorkstationChoice choice = Decoded(value);
         EXPECT_EQ(EncodeXray(choice), value) << entry.code;
-        EXPECT_EQ(choice.bridges.size() + choice.devices.size(), 1u) << entry.code;
         if (entry.control == CodeControl::Bridge) {
             bridges += value;
             reversed = value + reversed;
         }
     }
     EXPECT_EQ(EncodeXray(Decoded(reversed)), bridges);
-    EXPECT_EQ(EncodeXray(Decoded("LIGHTYEAR\nC:\\A\\LIGHTYEAR.EXE\n\r")), "LIGHTYEAR\nC:\\A\\LIGHTYEAR.EXE\n\r");
     EXPECT_EQ(EncodeXray(Decoded("VIPERSOFT\nstray\n\r")), "VIPERSOFT\n\n\r");
     EXPECT_EQ(EncodeXray(Decoded(std::nullopt)), "NONE\n\n\r");
 }
@@ -57,16 +55,28 @@ TEST(WorkstationChoice, RecordsComeToWhatTheLoadShows) {
 
 // The checks report in the dialog's words, row by row, and store what the dialog stores.
 TEST(ChoiceChecks, GiveTheDialogsMessagesAndValue) {
-    // Every file row fails both checks, under one heading in row order.
+    // Every file row fails both checks, under one heading in row order; each row's message is the dialog's own.
     std::vector<CheckedRow> everyFileRow;
-    std::string expected = "ZELT Interface setup has found the following problem:\r\n\r\n";
     for (const BridgeRow& rule : BridgeRows())
-        if (rule.ChecksFile()) {
+        if (rule.ChecksFile())
             everyFileRow.push_back({rule.row, ""});
-            expected += "\r\n" + std::string(rule.message) + "\r\nCan not find file []";
-        }
     const ChoiceCheck failed = CheckChoice(everyFileRow, {}, {[](const std::string&) { return false; }, {}});
     EXPECT_FALSE(failed.passed);
+    std::string expected = "ZELT Interface setup has found the following problem:\r\n\r\n";
+    for (const char* message :
+         {"Please select [TW.EXE] as file name for Trophy Software",
+          "Please select [NCDR.EXE] or [CDR.EXE] as file name for Schick 2.6 Software",
+          "Please select [TIGER1.EXE] as file name for TigerView Software",
+          "Please select [DEXIS.EXE] as file name for Dexis Software",
+          "Please select [SIDEXIS.EXE] as file name for SIDEXIS Software",
+          "Please select [XVASSISTANT.EXE] or [CLINIVIEW.EXE] or [XVALITE.EXE]  or [LIGHTYEAR.EXE] as the file name "
+          "for Xva3 (DMD) / CliniView Software / XV Lite / Lightyear",
+          "Please select [SUITE.EXE] as file name for Dicom Imaging System Software",
+          "Please select [IMAGEFX.EXE] as file name for SciCan Imaging Software",
+          "Please select [CDRDicom.EXE] as file name for Schick-Dicom Software",
+          "Please select [MEDIADENT.EXE] as file name for MEDIADENT Imaging Software",
+          "Please select [ORTHOCAD.EXE] as file name for ORTHOCAD Imaging Software"})
+        expected += "\r\n" + std::string(message) + "\r\nCan not find file []";
     EXPECT_EQ(ProblemMessage(failed.problems), expected);
 
     // Another workstation's files are not looked for; names still are. Trophy's path is upper-cased, the
