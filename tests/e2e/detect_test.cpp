@@ -60,23 +60,16 @@ protected:
         Touch(share_ + L"\\xray\\MEDIADENT.EXE");
         Touch(share_ + L"\\xray\\PI.EXE");
         ASSERT_TRUE(DefineDrive(L'n', "unc/zwdetect/xray", DRIVE_REMOTE));
-        ASSERT_EQ(GetDriveTypeW(L"N:\\"), UINT(DRIVE_REMOTE));
         wchar_t windows[MAX_PATH] = {};
         GetWindowsDirectoryW(windows, MAX_PATH);
         dentx_ = std::wstring(windows) + L"\\Dentx.ini";
         WritePrivateProfileStringW(L"imagemgt", L"MainFile", L"N:\\PI.EXE", dentx_.c_str());
-        // Wine keeps class registrations of the two views apart: this one is in the 64-bit view only.
-        HKEY key = nullptr;
-        const std::wstring server = L"\"N:\\MEDIADENT.EXE\" /automation";
-        RegCreateKeyExW(HKEY_LOCAL_MACHINE, (MediaDentClass + L"\\LocalServer32").c_str(), 0, nullptr, 0,
-                        KEY_SET_VALUE | KEY_WOW64_64KEY, nullptr, &key, nullptr);
-        RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(server.c_str()),
-                       DWORD((server.size() + 1) * sizeof(wchar_t)));
-        RegCloseKey(key);
+        // Wine keeps class registrations of the two views apart: this (64-bit) program writes the 64-bit view.
+        RegSetValueW(HKEY_LOCAL_MACHINE, (MediaDentClass + L"\\LocalServer32").c_str(), REG_SZ,
+                     L"\"N:\\MEDIADENT.EXE\" /automation", 0);
     }
     void TearDown() override {
-        RegDeleteKeyExW(HKEY_LOCAL_MACHINE, (MediaDentClass + L"\\LocalServer32").c_str(), KEY_WOW64_64KEY, 0);
-        RegDeleteKeyExW(HKEY_LOCAL_MACHINE, MediaDentClass.c_str(), KEY_WOW64_64KEY, 0);
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, MediaDentClass.c_str());
         DefineDrive(L'n', "", DRIVE_NO_ROOT_DIR);
         std::error_code ignored;
         std::filesystem::remove_all(share_, ignored);
