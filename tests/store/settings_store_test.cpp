@@ -1,12 +1,12 @@
 #include "store/settings_store.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include "host/environment_overrides.h"
 #include "store/database_key.h"
 #include "store/product_database.h"
 #include "store/sqlite_statement.h"
-#include "store/sqlite_transaction.h"
 #include "support/env_test_support.h"
 
 namespace zw {
@@ -33,27 +33,6 @@ protected:
     std::string path = folder.File("ZELTWIN.MDB");
 };
 
-TEST_F(SettingsStore, ATransactionNotCommittedIsRolledBackAndLeavesNoJournal) {
-    auto database = Open();
-    sqlite3* connection = database->Connection();
-    {
-        sqlite::Transaction transaction(connection, path, sqlite::Transaction::Kind::Immediate);
-        sqlite::Execute(connection, "INSERT INTO Settings VALUES ('S', 'K', 'dropped')", path);
-    }
-    {
-        sqlite::Transaction transaction(connection, path, sqlite::Transaction::Kind::Exclusive);
-        sqlite::Execute(connection, "INSERT INTO Settings VALUES ('S', 'K', 'kept')", path);
-        transaction.Commit();
-    }
-    EXPECT_EQ(ReadStoredSetting(*database, "S", "K"), "kept");
-    EXPECT_FALSE(std::filesystem::exists(envtest::PathOf(path + "-journal")));
-    // A write that fails half-way (the history table is gone) leaves the value it would have replaced.
-    sqlite::Execute(connection, "ALTER TABLE History RENAME TO Gone", path);
-    EXPECT_EQ(envtest::ErrorNumberOf([&] { WriteStoredSetting(*database, "S", "K", "new"); }), 3000);
-    EXPECT_EQ(ReadStoredSetting(*database, "S", "K"), "kept");
-    EXPECT_NE(sqlite3_get_autocommit(connection), 0);
-}
-
 TEST_F(SettingsStore, EveryWriteKeepsItsSettingsHistoryWithinTheRetention) {
     auto database = Open();
     // By count: the newest rows of each setting, other settings untouched. (One write may change a value
@@ -75,7 +54,50 @@ TEST_F(SettingsStore, EveryWriteKeepsItsSettingsHistoryWithinTheRetention) {
         changes.push_back({"S", "BIG", value + std::string(eighth - 5, 'x')});
     WriteStoredSettings(*database, changes, "test");
     EXPECT_EQ(HistoryOf(*database, "BIG"), (std::vector<std::string>{"big-6xxx", "big-5xxx", "big-4xxx", "big-3xxx"}));
+}
+
+TEST_F(SettingsStore, EveryWriteLeavesAHistoryRowAndTheHistoryEndsInEachValue) {
+    envtest::ScopedVariable station("ZELT_STATION", "FRONTDESK");
+    auto database = Open();
+    WriteStoredSetting(*database, "INTERFACE", "XRAYWS7", "DEXIS\n\n\r", "ZWInterfaceSetup");
+    WriteStoredSettings(*database, {{"INTERFACE", "XRAYWS7", "DEXIS\n\n\r"}, {"INTERFACE", "PROBEWS7", std::nullopt}},
+                        "zwsettings apply");
+    // Newest first; a confirmed value and a removal of nothing are recorded too.
+    std::string rows;
+    for (const HistoryRow& row : ReadHistory(*database))
+        rows += row.writer + " " + row.workstation + " " + row.key + " " + row.oldValue.value_or("-") + " > " +
+                row.newValue.value_or("-") + (row.user.empty() || row.time.size() != 24 ? " ?" : "") + "|";
+    EXPECT_EQ(rows, "zwsettings apply FRONTDESK PROBEWS7 - > -|"
+                    "zwsettings apply FRONTDESK XRAYWS7 DEXIS\n\n\r > DEXIS\n\n\r|"
+                    "ZWInterfaceSetup FRONTDESK XRAYWS7 - > DEXIS\n\n\r|");
     EXPECT_TRUE(HistoryDisagreements(*database).empty());
+    // A value changed behind the history's back shows.
+    sqlite::Execute(database->Connection(), "UPDATE Settings SET Value = 'SCHICK' WHERE Key = 'XRAYWS7'", path);
+    EXPECT_EQ(HistoryDisagreements(*database).size(), 1u);
+}
+
+// Another workstation holds the write lock, or reads while the commit waits, past the busy timeout.
+TEST_F(SettingsStore, WriteBlockedPastTheBusyTimeoutFailsAndKeepsTheOldValue) {
+    for (const char* blocker : {"BEGIN EXCLUSIVE", "SELECT Value FROM Settings"}) {
+        SCOPED_TRACE(blocker);
+        auto database = Open();
+        WriteStoredSetting(*database, "INTERFACE", "XRAYWS7", "old");
+        database->SetBusyTimeout(100);
+        sqlite3* other = nullptr;
+        sqlite3_stmt* statement = nullptr;
+        ASSERT_EQ(sqlite3_open(database->Name().c_str(), &other), SQLITE_OK);
+        ApplyDatabaseKey(other, BuiltInDatabasePassword, database->Name());
+        ASSERT_EQ(sqlite3_prepare_v2(other, blocker, -1, &statement, nullptr), SQLITE_OK);
+        ASSERT_NE(sqlite3_step(statement), SQLITE_BUSY);
+
+        EXPECT_EQ(envtest::ErrorNumberOf([&] { WriteStoredSetting(*database, "INTERFACE", "XRAYWS7", "new"); }), 3218);
+        sqlite3_finalize(statement);
+        sqlite3_close_v2(other); // ends its transaction
+        EXPECT_EQ(ReadStoredSetting(*Open(), "INTERFACE", "XRAYWS7"), "old");
+        // No transaction was left open behind the failure: the next write goes through.
+        WriteStoredSetting(*database, "INTERFACE", "XRAYWS7", "newer");
+        EXPECT_EQ(ReadStoredSetting(*Open(), "INTERFACE", "XRAYWS7"), "newer");
+    }
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 #pragma once
 // A machine for the search for installed programs: files given by the test (compared without regard to case,
-// as Windows does), drives of any kind, and drives that never answer until the test lets them.
+// as Windows does), local drives, and drives that never answer until the test lets them.
 #include <condition_variable>
-#include <map>
 #include <mutex>
 #include <set>
 
@@ -17,10 +16,8 @@ class FakeDetectHost : public DetectHost {
 public:
     FakeProfile profile;
     std::string programFiles = "C:\\Program Files";
-    std::string programFilesX86 = "C:\\Program Files (x86)";
-    std::set<std::string> files;             // upper-cased
-    std::map<std::string, DriveInfo> drives; // by root; others are local
-    std::set<std::string> hanging;           // roots whose calls block until Release()
+    std::set<std::string> files;   // upper-cased
+    std::set<std::string> hanging; // roots whose calls block until Release()
 
     void AddFile(const std::string& path) { files.insert(UCase(path)); }
     void Release() {
@@ -31,15 +28,14 @@ public:
 
     WindowsProfile& Profile() override { return profile; }
     std::string ProgramFilesFolder() override { return programFiles; }
-    std::string ProgramFilesX86Folder() override { return programFilesX86; }
+    std::string ProgramFilesX86Folder() override { return "C:\\Program Files (x86)"; }
     bool Exists(const std::string& path) override {
         WaitIfHanging(RootOf(path));
         return files.count(UCase(path)) != 0;
     }
     DriveInfo Drive(const std::string& root) override {
         WaitIfHanging(root);
-        const auto drive = drives.find(root);
-        return drive == drives.end() ? DriveInfo{DriveKind::Local, ""} : drive->second;
+        return {DriveKind::Local, ""};
     }
 
 private:
