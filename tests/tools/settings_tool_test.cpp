@@ -285,11 +285,15 @@ TEST_F(ToolOnADatabase, EveryCommandRefusesAnUnknownOptionWithItsUsageAndHelpPri
 }
 
 // No command writes a Dimaxis password, in any format, unless --show-passwords asks; export alone holds it, as
-// its file must bring every value back.
+// its file must bring every value back, and that file is its owner's only, whoever made it before.
 TEST_F(ToolOnADatabase, NoCommandWritesAPasswordUnlessAsked) {
     const std::string secret = "Geheim-7", file = folder.File("practice.json");
     ASSERT_EQ(Run({"apply", "--station", "WS7", "--bridge", "DIMAXIS=" + secret, "--bridge", "VIPERSOFT"}).code, 0);
     ASSERT_EQ(Run({"set", "INTERFACE", "XRAYWS9"}, "dimaxis\n" + secret + "\n\r").code, 0);
+#ifndef _WIN32
+    envtest::WriteFile(file, "old");
+    chmod(file.c_str(), 0644);
+#endif
     using Args = std::vector<std::string>;
     const struct {
         Args args;
@@ -334,6 +338,10 @@ TEST_F(ToolOnADatabase, NoCommandWritesAPasswordUnlessAsked) {
         covered.insert(run.args[0]);
     }
     EXPECT_NE(envtest::ReadFile(file).find(secret), std::string::npos) << "the export file holds the password";
+#ifndef _WIN32
+    struct stat status {};
+    EXPECT_TRUE(stat(file.c_str(), &status) == 0 && (status.st_mode & 0777) == 0600) << status.st_mode;
+#endif
     for (const tool::Command& command : tool::Commands())
         EXPECT_TRUE(covered.count(command.name)) << command.name << " is not run here";
 }
