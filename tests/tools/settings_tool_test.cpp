@@ -288,7 +288,7 @@ TEST_F(ToolOnADatabase, EveryCommandRefusesAnUnknownOptionWithItsUsageAndHelpPri
 // its file must bring every value back, and that file is its owner's only, whoever made it before.
 TEST_F(ToolOnADatabase, NoCommandWritesAPasswordUnlessAsked) {
     const std::string secret = "Geheim-7", file = folder.File("practice.json");
-    ASSERT_EQ(Run({"apply", "--station", "WS7", "--bridge", "DIMAXIS=" + secret, "--bridge", "VIPERSOFT"}).code, 0);
+    ASSERT_EQ(Run({"apply", "--bridge", "DIMAXIS=" + secret, "--bridge", "VIPERSOFT"}).code, 0); // here: WS1
     ASSERT_EQ(Run({"set", "INTERFACE", "XRAYWS9"}, "dimaxis\n" + secret + "\n\r").code, 0);
 #ifndef _WIN32
     envtest::WriteFile(file, "old");
@@ -299,16 +299,16 @@ TEST_F(ToolOnADatabase, NoCommandWritesAPasswordUnlessAsked) {
         Args args;
         bool shows;
     } runs[] = {
-        {{"apply", "--station", "WS7", "--bridge", "DIMAXIS=Geheim-8", "--dry-run"}, false},
+        {{"apply", "--bridge", "DIMAXIS=Geheim-8", "--dry-run"}, false},
         {{"check"}, false},
         {{"check-station", "--format", "json"}, false},
-        {{"copy", "--from", "WS7", "--to", "WS8"}, false},
+        {{"copy", "--from", "WS1", "--to", "WS8"}, false},
         {{"create-database", folder.File("NEW.MDB")}, false},
         {{"detect", "--format", "csv"}, false},
         {{"encrypt-database", folder.File("NONE.MDB")}, false},
-        {{"get", "INTERFACE", "XRAYWS7"}, false},
+        {{"get", "INTERFACE", "XRAYWS1"}, false},
         {{"get", "INTERFACE", "XRAYWS9"}, false},
-        {{"get", "INTERFACE", "XRAYWS7", "--show-passwords"}, true},
+        {{"get", "INTERFACE", "XRAYWS1", "--show-passwords"}, true},
         {{"history"}, false},
         {{"history", "--format", "csv"}, false},
         {{"history", "--format", "json"}, false},
@@ -316,8 +316,8 @@ TEST_F(ToolOnADatabase, NoCommandWritesAPasswordUnlessAsked) {
         {{"list"}, false},
         {{"list", "--show-passwords"}, true},
         {{"show", "--station", "WS9"}, false},
-        {{"show", "--station", "WS7", "--format", "csv"}, false},
-        {{"show", "--station", "WS7", "--format", "json"}, false},
+        {{"show", "--station", "WS1", "--format", "csv"}, false},
+        {{"show", "--station", "WS1", "--format", "json"}, false},
         {{"stations"}, false},
         {{"stations", "--grid", "--format", "csv"}, false},
         {{"stations", "--format", "csv"}, false},
