@@ -29,12 +29,11 @@ TEST(ParseJson, RefusesAllButStrictJsonNamingLineAndColumn) {
 }
 
 // Members in their order, ", " and ": " between; the first levels of arrays one item a line; text that is not
-// UTF-8 as U+FFFD; reading what was written gives it back.
-TEST(JsonText, WritesOneLayoutThatReadsBack) {
+// UTF-8 as U+FFFD. (That an export reads back as it was written is checked by the tool's import test.)
+TEST(JsonText, WritesOneLayout) {
     const Json document = {{"z", 1}, {"list", {{{"b", {1, 2}}, {"a", "x\ny\x01\"\\"}}, Json::array()}}};
     EXPECT_EQ(JsonText(document, 2),
               "{\"z\": 1, \"list\": [\n  {\"b\": [\n    1,\n    2\n  ], \"a\": \"x\\ny\\u0001\\\"\\\\\"},\n  []\n]}");
-    EXPECT_EQ(ParseJson(JsonText(document, 2)), document);
     EXPECT_EQ(JsonText(Json::array({"Z\xe4hne", {1, 2}})), "[\"Z\xEF\xBF\xBDhne\", [1, 2]]");
 }
 
