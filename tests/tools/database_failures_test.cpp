@@ -78,7 +78,9 @@ TEST_F(DatabaseFailures, RefusedCommandsChangeNoFileAndNameTheCauseAndAnEarlierD
         EXPECT_NE(run.err.find(c.saying), std::string::npos) << run.err;
         EXPECT_EQ(Snapshot(folder), before) << c.args.back();
     }
-    EXPECT_EQ(Run({"--password", "right", "list"}).code, 0);
+    // Without --password the tool takes ZELT_DB_PASSWORD.
+    envtest::ScopedVariable right("ZELT_DB_PASSWORD", "right");
+    EXPECT_EQ(Run({"list"}).code, 0);
 
     // Encrypting the earlier database takes its log and leaves nothing readable beside it.
     ASSERT_EQ(Run({"encrypt-database", earlier}).code, 0);
