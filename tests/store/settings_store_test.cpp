@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <chrono>
+#include <thread>
+
 #include "host/environment_overrides.h"
 #include "store/database_key.h"
 #include "store/product_database.h"
@@ -98,6 +101,27 @@ TEST_F(SettingsStore, WriteBlockedPastTheBusyTimeoutFailsAndKeepsTheOldValue) {
         WriteStoredSetting(*database, "INTERFACE", "XRAYWS7", "newer");
         EXPECT_EQ(ReadStoredSetting(*Open(), "INTERFACE", "XRAYWS7"), "newer");
     }
+}
+
+// Another workstation's save under way: the write waits for it rather than failing. A write that took its read
+// lock first could not wait for the other's write lock (SQLite refuses at once, as both would wait forever).
+TEST_F(SettingsStore, AWriteWaitsForAnotherWritersCommit) {
+    auto database = Open();
+    WriteStoredSetting(*database, "INTERFACE", "XRAYWS7", "old");
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(database->Name().c_str(), &other), SQLITE_OK);
+    ApplyDatabaseKey(other, BuiltInDatabasePassword, database->Name());
+    sqlite3_busy_timeout(other, 10000);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE; UPDATE Settings SET Value = 'theirs'", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    std::thread commitLater([other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_EQ(sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
+    });
+    EXPECT_EQ(envtest::ErrorNumberOf([&] { WriteStoredSetting(*database, "INTERFACE", "XRAYWS7", "ours"); }), 0);
+    commitLater.join();
+    sqlite3_close_v2(other);
+    EXPECT_EQ(ReadStoredSetting(*database, "INTERFACE", "XRAYWS7"), "ours");
 }
 
 } // namespace
