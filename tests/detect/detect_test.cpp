@@ -98,7 +98,7 @@ TEST(Detect, InstallFoldersWhereverProgramFilesIs) {
 TEST(Detect, CommandLinesAndProImage) {
     const std::pair<std::string, std::string> files[] = {
         {"\"C:\\M D\\MEDIADENT.EXE\" /automation", "C:\\M D\\MEDIADENT.EXE"},
-        {" C:\\MD\\MEDIAD~1.EXE /automation", "C:\\MD\\MEDIAD~1.EXE"},
+        {" C:\\MD\\mediad~1.exe /automation", "C:\\MD\\mediad~1.exe"}, // the extension in any case
         {"C:\\Program Files\\PI\\ProImage.exe", "C:\\Program Files\\PI\\ProImage.exe"},
         {"\"C:\\unclosed", "C:\\unclosed"},
     };
