@@ -77,6 +77,10 @@ TEST_F(SettingsStore, EveryWriteLeavesAHistoryRowAndTheHistoryEndsInEachValue) {
     // A value changed behind the history's back shows.
     sqlite::Execute(database->Connection(), "UPDATE Settings SET Value = 'SCHICK' WHERE Key = 'XRAYWS7'", path);
     EXPECT_EQ(HistoryDisagreements(*database).size(), 1u);
+    // A write that fails after changing the value (its history cannot be kept) is the engine's failure, undone.
+    sqlite::Execute(database->Connection(), "ALTER TABLE History RENAME TO Gone", path);
+    EXPECT_EQ(envtest::ErrorNumberOf([&] { WriteStoredSetting(*database, "INTERFACE", "XRAYWS7", "new"); }), 3000);
+    EXPECT_EQ(ReadStoredSetting(*database, "INTERFACE", "XRAYWS7"), "SCHICK");
 }
 
 // Another workstation holds the write lock, or reads while the commit waits, past the busy timeout.
